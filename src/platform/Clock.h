@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+
+namespace qb {
+
+// The source of "now". Logic takes the moment as a parameter; only timers and
+// the start-up ask a Clock, so tests and the companion's --at can fix the time.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// The local wall clock.
+class SystemClock final : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+// A clock standing at a settable moment.
+class FixedClock final : public Clock
+{
+public:
+    explicit FixedClock(QDateTime moment = {}) : m_moment(std::move(moment)) {}
+    QDateTime now() const override { return m_moment; }
+    void set(const QDateTime& moment) { m_moment = moment; }
+    void advanceSeconds(qint64 seconds) { m_moment = m_moment.addSecs(seconds); }
+
+private:
+    QDateTime m_moment;
+};
+
+} // namespace qb

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace qb {
+
+enum class MessageIcon { Information, Warning, Critical, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// A font as the settings keep it; colour in the stored &HBBGGRR order.
+struct FontChoice
+{
+    QString name;
+    int pointSize = 8;
+    bool bold = false;
+    bool italic = false;
+    qint32 colour = 0;
+};
+
+// The desktop services the program uses, behind one seam: the Qt implementation
+// talks to the desktop, the scripted double in the tests records calls and
+// answers from a queue.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    virtual void beep() = 0;
+    // Puts a top-level window into the always-on-top layer or out of it.
+    virtual void setTopmost(QWidget& window, bool onTop) = 0;
+    // Size of the primary screen in logical pixels.
+    virtual QSize screenSize() const = 0;
+    // Opens a web address or file with the desktop's handler; false when no
+    // handler took it.
+    virtual bool openAddress(const QString& address) = 0;
+    // Opens a document (path absolute or relative to the current folder).
+    virtual bool openDocument(const QString& path) = 0;
+    // The standard message box, titled "Quillaband".
+    virtual MessageAnswer showMessage(const QString& text, MessageIcon icon,
+                                      MessageButtons buttons) = 0;
+    virtual std::optional<qint32> chooseColour(qint32 initial) = 0;
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+    virtual std::optional<QString> chooseFile(const QString& title, const QString& folder,
+                                              const QString& filter) = 0;
+};
+
+} // namespace qb

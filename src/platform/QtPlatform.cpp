@@ -1,0 +1,116 @@
+#include "QtPlatform.h"
+
+#include "Colour.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+#include <QWidget>
+
+namespace qb {
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+void QtPlatform::setTopmost(QWidget& window, bool onTop)
+{
+    if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
+        window.raise();
+        return;
+    }
+    // Changing a window flag re-creates the native window, which hides it.
+    const bool wasVisible = window.isVisible();
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible)
+        window.show();
+}
+
+QSize QtPlatform::screenSize() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+bool QtPlatform::openAddress(const QString& address)
+{
+    const QUrl url = QUrl::fromUserInput(address, QDir::currentPath());
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::openDocument(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon,
+                                      MessageButtons buttons)
+{
+    const auto qtIcon = [icon] {
+        switch (icon) {
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Warning: return QMessageBox::Warning;
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Question: return QMessageBox::Question;
+        }
+        return QMessageBox::NoIcon;
+    }();
+    const auto qtButtons = [buttons] {
+        switch (buttons) {
+        case MessageButtons::Ok: return QMessageBox::StandardButtons(QMessageBox::Ok);
+        case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        }
+        return QMessageBox::StandardButtons(QMessageBox::Ok);
+    }();
+    QMessageBox box(qtIcon, QStringLiteral("Quillaband"), text, qtButtons);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+std::optional<qint32> QtPlatform::chooseColour(qint32 initial)
+{
+    const QColor chosen = QColorDialog::getColor(colour::toQColor(initial));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return colour::fromQColor(chosen);
+}
+
+std::optional<FontChoice> QtPlatform::chooseFont(const FontChoice& initial)
+{
+    QFont font(initial.name, initial.pointSize);
+    font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    bool accepted = false;
+    const QFont chosen = QFontDialog::getFont(&accepted, font);
+    if (!accepted)
+        return std::nullopt;
+    return FontChoice{chosen.family(), chosen.pointSize(), chosen.bold(), chosen.italic(),
+                      initial.colour};
+}
+
+std::optional<QString> QtPlatform::chooseFile(const QString& title, const QString& folder,
+                                              const QString& filter)
+{
+    const QString path = QFileDialog::getOpenFileName(nullptr, title, folder, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+} // namespace qb

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Platform.h"
+
+namespace qb {
+
+// The desktop services through Qt Widgets and Qt GUI.
+class QtPlatform final : public Platform
+{
+public:
+    void beep() override;
+    void setTopmost(QWidget& window, bool onTop) override;
+    QSize screenSize() const override;
+    bool openAddress(const QString& address) override;
+    bool openDocument(const QString& path) override;
+    MessageAnswer showMessage(const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    std::optional<qint32> chooseColour(qint32 initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+    std::optional<QString> chooseFile(const QString& title, const QString& folder,
+                                      const QString& filter) override;
+};
+
+} // namespace qb
