@@ -50,7 +50,7 @@ struct Settings
     bool operator==(const Settings&) const = default;
 
     // The entry of a two-language text pair for Sprache: 1 English, else German.
-    const QString& text(const QString& english, const QString& german) const
+    QString text(const QString& english, const QString& german) const
     {
         return Sprache == 1 ? english : german;
     }

@@ -1,0 +1,45 @@
+#include "AppContext.h"
+
+#include "PasswordGuard.h"
+
+namespace qb {
+
+bool AppContext::openLocal(const QString& path, QString& reason)
+{
+    DatenbankPfad = path;
+    if (!local.open(path, PasswordGuard::connectString, OpenMode::ReadWrite)) {
+        reason = local.error();
+        return false;
+    }
+    for (RecordSet* set : {&localNotizen, &localEinstellungen}) {
+        if (!set->open()) {
+            reason = set->error();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AppContext::BroadcastOeffnen()
+{
+    BroadcastDatenbankPfad = settings.broadcastPfad;
+    return reopenBroadcast();
+}
+
+bool AppContext::reopenBroadcast()
+{
+    broadcastNotizen.close();
+    broadcastEinstellungen.close();
+    // A receiver never writes to the broadcaster's file: a read-write connection
+    // that met the broadcaster's journal on a share could roll it back.
+    if (!broadcast.open(BroadcastDatenbankPfad, PasswordGuard::connectString,
+                        OpenMode::ReadOnly)) {
+        NetzFehler = true;
+        return false;
+    }
+    broadcastNotizen.open();
+    broadcastEinstellungen.open();
+    return true;
+}
+
+} // namespace qb

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Database.h"
+#include "ProgramValues.h"
+#include "RecordSet.h"
+#include "Settings.h"
+
+namespace qb {
+
+// Everything the program shares while it runs: the values fixed at start, the
+// settings in memory, the local database and, on a receiver, the broadcaster's.
+// main() owns the one instance and hands it to the windows.
+struct AppContext
+{
+    ProgramValues values;
+    Settings settings;
+
+    QString DatenOrdner;
+    QString DatenbankPfad;
+    Database local;
+    RecordSet localNotizen{local, QStringLiteral("Notizen")};
+    RecordSet localEinstellungen{local, QStringLiteral("Einstellungen")};
+
+    QString BroadcastDatenbankPfad;
+    Database broadcast;
+    RecordSet broadcastNotizen{broadcast, QStringLiteral("Notizen")};
+    RecordSet broadcastEinstellungen{broadcast, QStringLiteral("Einstellungen")};
+    // The broadcaster cannot be reached; no reading is tried while it is set.
+    bool NetzFehler = false;
+
+    // Opens the local database and its two record sets; on failure the reason
+    // is left in `reason`.
+    bool openLocal(const QString& path, QString& reason);
+    // Opens the broadcaster's database (read-only) from broadcastPfad; sets
+    // NetzFehler when it cannot. Record sets that fail to open stay unusable.
+    bool BroadcastOeffnen();
+    // Closes the broadcaster's database and opens it again from
+    // BroadcastDatenbankPfad, as after a read error.
+    bool reopenBroadcast();
+};
+
+} // namespace qb

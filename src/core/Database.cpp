@@ -1,0 +1,128 @@
+#include "Database.h"
+
+#include "PasswordGuard.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace qb {
+
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("qb-db-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+} // namespace
+
+Database::Database() : m_connectionName(nextConnectionName()) {}
+
+Database::~Database()
+{
+    close();
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+bool Database::open(const QString& path, const QString& connect, OpenMode mode,
+                    int busyTimeoutMs)
+{
+    close();
+    m_path = path;
+    m_mode = mode;
+    m_error.clear();
+
+    // QSQLITE would create a missing file; a missing database is an error here.
+    const QFileInfo file(path);
+    if (!file.exists())
+        return fail(QStringLiteral("The database file \"%1\" does not exist.").arg(path));
+    if (!file.isFile() || !file.isReadable())
+        return fail(QStringLiteral("The database file \"%1\" cannot be read.").arg(path));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(path);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
+    if (mode == OpenMode::ReadOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    if (!db.open())
+        return fail(QStringLiteral("The database file \"%1\" cannot be opened: %2")
+                        .arg(path, db.lastError().text()));
+    m_open = true;
+
+    if (const QString problem = contentsProblem(connect); !problem.isEmpty())
+        return fail(problem);
+    // A rollback journal, never WAL: WAL does not work on network shares. A
+    // read-only connection must not touch the file's journal mode.
+    if (mode == OpenMode::ReadWrite) {
+        if (const QString problem = journalProblem(); !problem.isEmpty())
+            return fail(QStringLiteral("The database file \"%1\" cannot be opened: %2")
+                            .arg(path, problem));
+    }
+    return true;
+}
+
+QString Database::journalProblem() const
+{
+    QSqlQuery pragma(connection());
+    return pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) ? QString()
+                                                                     : pragma.lastError().text();
+}
+
+QString Database::contentsProblem(const QString& connect) const
+{
+    QSqlQuery query(connection());
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return QStringLiteral("The file \"%1\" is not a Quillaband database: %2")
+            .arg(m_path, query.lastError().text());
+    QStringList tables;
+    while (query.next())
+        tables << query.value(0).toString();
+    for (const QString& required : {QStringLiteral("Notizen"), QStringLiteral("Einstellungen")}) {
+        if (!tables.contains(required))
+            return QStringLiteral("The database \"%1\" has no table %2.").arg(m_path, required);
+    }
+
+    // A file without the guard counts as one whose password does not match.
+    const QString wrongPassword =
+        QStringLiteral("The password of the database \"%1\" is not valid.").arg(m_path);
+    if (!tables.contains(PasswordGuard::table))
+        return wrongPassword;
+    QSqlQuery guard(connection());
+    if (!guard.exec(QStringLiteral("SELECT Salz, Hash FROM %1").arg(PasswordGuard::table)) ||
+        !guard.next())
+        return wrongPassword;
+    const QByteArray salt = guard.value(0).toByteArray();
+    const QByteArray expected = guard.value(1).toByteArray();
+    if (PasswordGuard::hash(salt, PasswordGuard::passwordOf(connect)) != expected)
+        return wrongPassword;
+    return {};
+}
+
+bool Database::fail(const QString& reason)
+{
+    close();
+    m_error = reason;
+    return false;
+}
+
+void Database::close()
+{
+    if (QSqlDatabase::contains(m_connectionName)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_open = false;
+}
+
+} // namespace qb

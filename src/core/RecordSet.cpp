@@ -1,0 +1,290 @@
+#include "RecordSet.h"
+
+#include "Database.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <limits>
+
+namespace qb {
+
+namespace {
+
+QString quoted(const QString& name)
+{
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+} // namespace
+
+RecordSet::RecordSet(Database& database, QString table, int pageSize)
+    : m_database(database), m_table(std::move(table)), m_pageSize(pageSize)
+{
+}
+
+bool RecordSet::open()
+{
+    close();
+    if (!m_database.isOpen())
+        return fail(QStringLiteral("The database is not open."));
+    QSqlQuery query(m_database.connection());
+    if (!query.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(m_table))))
+        return fail(query.lastError().text());
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i) {
+        m_columnNames << record.fieldName(i);
+        m_columns.insert(record.fieldName(i), i);
+    }
+    m_open = true;
+    return first();
+}
+
+void RecordSet::close()
+{
+    m_open = false;
+    m_columns.clear();
+    m_columnNames.clear();
+    m_page.clear();
+    m_index = 0;
+    m_currentDeleted = false;
+    m_pending = Pending::None;
+}
+
+bool RecordSet::fail(const QString& reason)
+{
+    m_error = reason;
+    return false;
+}
+
+bool RecordSet::fetchPage(const QString& where, qint64 key)
+{
+    if (!m_open || !m_database.isOpen())
+        return fail(QStringLiteral("The record set is not open."));
+    QSqlQuery query(m_database.connection());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid %2 ? ORDER BY rowid LIMIT %3")
+                      .arg(quoted(m_table), where)
+                      .arg(m_pageSize));
+    query.addBindValue(key);
+    if (!query.exec())
+        return fail(query.lastError().text());
+    std::vector<Row> page;
+    const int columnCount = static_cast<int>(m_columnNames.size());
+    while (query.next()) {
+        Row row{query.value(0).toLongLong(), {}};
+        row.values.reserve(columnCount);
+        for (int i = 1; i <= columnCount; ++i)
+            row.values.push_back(query.value(i));
+        page.push_back(std::move(row));
+    }
+    if (query.lastError().isValid())
+        return fail(query.lastError().text());
+    m_pageFull = page.size() == static_cast<std::size_t>(m_pageSize);
+    m_pageEndKey = page.empty() ? key : page.back().key;
+    m_page = std::move(page);
+    m_index = 0;
+    m_currentDeleted = false;
+    m_pending = Pending::None;
+    return true;
+}
+
+bool RecordSet::first()
+{
+    return fetchPage(QStringLiteral(">="), std::numeric_limits<qint64>::min());
+}
+
+bool RecordSet::next()
+{
+    if (atEnd())
+        return fail(QStringLiteral("There is no current row."));
+    if (m_currentDeleted)
+        m_currentDeleted = false;
+    else
+        ++m_index;
+    m_pending = Pending::None;
+    // A used-up full page may be followed by more rows; a short page was the last.
+    if (m_index < m_page.size() || !m_pageFull)
+        return true;
+    return fetchPage(QStringLiteral(">"), m_pageEndKey);
+}
+
+bool RecordSet::atEnd() const
+{
+    return m_index >= m_page.size();
+}
+
+int RecordSet::rowCount()
+{
+    QSqlQuery query(m_database.connection());
+    if (!m_open || !query.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(m_table))) ||
+        !query.next()) {
+        fail(query.lastError().text());
+        return -1;
+    }
+    return query.value(0).toInt();
+}
+
+const RecordSet::Row* RecordSet::current() const
+{
+    return atEnd() || m_currentDeleted ? nullptr : &m_page[m_index];
+}
+
+bool RecordSet::needRow()
+{
+    return current() ? true : fail(QStringLiteral("There is no current row."));
+}
+
+QString RecordSet::bookmark() const
+{
+    const Row* row = current();
+    return row ? QString::number(row->key) : QString();
+}
+
+bool RecordSet::setBookmark(const QString& bookmark)
+{
+    bool ok = false;
+    const qint64 key = bookmark.toLongLong(&ok);
+    if (!ok)
+        return fail(QStringLiteral("Not a bookmark: \"%1\".").arg(bookmark));
+    if (!fetchPage(QStringLiteral(">="), key))
+        return false;
+    if (m_page.empty() || m_page.front().key != key) {
+        m_index = m_page.size();
+        return fail(QStringLiteral("The row of bookmark %1 no longer exists.").arg(key));
+    }
+    return true;
+}
+
+QVariant RecordSet::value(const QString& column) const
+{
+    const auto found = m_columns.constFind(column);
+    if (found == m_columns.constEnd())
+        return {};
+    if (m_pending != Pending::None)
+        return m_buffer[*found];
+    const Row* row = current();
+    return row ? row->values[*found] : QVariant();
+}
+
+bool RecordSet::edit()
+{
+    if (!needRow())
+        return false;
+    m_buffer = m_page[m_index].values;
+    m_dirty.assign(m_buffer.size(), false);
+    m_pending = Pending::Edit;
+    return true;
+}
+
+bool RecordSet::addNew()
+{
+    if (!m_open)
+        return fail(QStringLiteral("The record set is not open."));
+    m_buffer.assign(m_columnNames.size(), QVariant());
+    m_dirty.assign(m_buffer.size(), false);
+    m_pending = Pending::Add;
+    return true;
+}
+
+bool RecordSet::setValue(const QString& column, const QVariant& value)
+{
+    if (m_pending == Pending::None)
+        return fail(QStringLiteral("No edit is in progress."));
+    const auto found = m_columns.constFind(column);
+    if (found == m_columns.constEnd())
+        return fail(QStringLiteral("The table %1 has no column %2.").arg(m_table, column));
+    m_buffer[*found] = value;
+    m_dirty[*found] = true;
+    return true;
+}
+
+void RecordSet::cancelUpdate()
+{
+    m_pending = Pending::None;
+}
+
+bool RecordSet::update()
+{
+    if (m_pending == Pending::None)
+        return fail(QStringLiteral("No edit is in progress."));
+    QStringList names;
+    QVariantList values;
+    for (std::size_t i = 0; i < m_buffer.size(); ++i) {
+        if (m_dirty[i]) {
+            names << quoted(m_columnNames[static_cast<int>(i)]);
+            values << m_buffer[i];
+        }
+    }
+    QSqlQuery query(m_database.connection());
+    if (m_pending == Pending::Add) {
+        QStringList marks(names.size(), QStringLiteral("?"));
+        query.prepare(names.isEmpty()
+                          ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table))
+                          : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(quoted(m_table), names.join(QLatin1Char(',')),
+                                     marks.join(QLatin1Char(','))));
+    } else {
+        if (names.isEmpty()) {
+            m_pending = Pending::None;
+            return true;
+        }
+        QStringList assignments;
+        for (const QString& name : names)
+            assignments << name + QStringLiteral(" = ?");
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                          .arg(quoted(m_table), assignments.join(QLatin1Char(','))));
+        values << m_page[m_index].key;
+    }
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return fail(query.lastError().text());
+    if (m_pending == Pending::Add) {
+        m_lastAdded = query.lastInsertId().toLongLong();
+    } else {
+        if (query.numRowsAffected() != 1)
+            return fail(QStringLiteral("The row no longer exists."));
+        m_page[m_index].values = m_buffer;
+    }
+    m_pending = Pending::None;
+    return true;
+}
+
+bool RecordSet::remove()
+{
+    if (!needRow())
+        return false;
+    QSqlQuery query(m_database.connection());
+    query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_table)));
+    query.addBindValue(m_page[m_index].key);
+    if (!query.exec())
+        return fail(query.lastError().text());
+    m_page.erase(m_page.begin() + static_cast<std::ptrdiff_t>(m_index));
+    m_currentDeleted = true;
+    m_pending = Pending::None;
+    return true;
+}
+
+bool RecordSet::findLast(const QString& criterion)
+{
+    static const QRegularExpression form(QStringLiteral(R"(^\s*(\w+)\s*=\s*(-?\d+)\s*$)"));
+    const QRegularExpressionMatch match = form.match(criterion);
+    if (!match.hasMatch() || !hasColumn(match.captured(1)))
+        return fail(QStringLiteral("Unsupported criterion \"%1\".").arg(criterion));
+    QSqlQuery query(m_database.connection());
+    query.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid DESC LIMIT 1")
+                      .arg(quoted(m_table), quoted(match.captured(1))));
+    query.addBindValue(match.captured(2).toLongLong());
+    if (!query.exec())
+        return fail(query.lastError().text());
+    if (!query.next()) {
+        m_error.clear();
+        return false;
+    }
+    return setBookmark(query.value(0).toString());
+}
+
+} // namespace qb

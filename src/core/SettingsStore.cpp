@@ -1,0 +1,200 @@
+#include "SettingsStore.h"
+
+#include "RecordSet.h"
+#include "schedule/RhyDetails.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace qb {
+
+namespace {
+
+// A stored whole number in [low, high]; nullopt for Null, text that is not a
+// number, or a value out of range (such a column keeps its value).
+std::optional<qint64> wholeNumber(const QVariant& stored, qint64 low, qint64 high)
+{
+    if (!stored.isValid() || stored.isNull())
+        return std::nullopt;
+    bool ok = false;
+    const double number = stored.toString().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    const double rounded = std::nearbyint(number);
+    if (rounded < static_cast<double>(low) || rounded > static_cast<double>(high))
+        return std::nullopt;
+    return static_cast<qint64>(rounded);
+}
+
+std::optional<qint16> int16Value(const QVariant& stored)
+{
+    const auto number = wholeNumber(stored, std::numeric_limits<qint16>::min(),
+                                    std::numeric_limits<qint16>::max());
+    return number ? std::optional<qint16>(static_cast<qint16>(*number)) : std::nullopt;
+}
+
+std::optional<qint32> int32Value(const QVariant& stored)
+{
+    const auto number = wholeNumber(stored, std::numeric_limits<qint32>::min(),
+                                    std::numeric_limits<qint32>::max());
+    return number ? std::optional<qint32>(static_cast<qint32>(*number)) : std::nullopt;
+}
+
+// Stored 0 is False, any other number True.
+std::optional<bool> boolValue(const QVariant& stored)
+{
+    const auto number = wholeNumber(stored, std::numeric_limits<qint64>::min(),
+                                    std::numeric_limits<qint64>::max());
+    return number ? std::optional<bool>(*number != 0) : std::nullopt;
+}
+
+std::optional<QString> textValue(const QVariant& stored)
+{
+    if (!stored.isValid() || stored.isNull())
+        return std::nullopt;
+    return stored.toString();
+}
+
+// Colours read through their text form: the leading numeric part, 0 when there is none.
+std::optional<qint32> colourByText(const QVariant& stored)
+{
+    const auto text = textValue(stored);
+    return text ? std::optional<qint32>(ZahlLesen(*text)) : std::nullopt;
+}
+
+template <class T> void take(T& target, const std::optional<T>& value)
+{
+    if (value)
+        target = *value;
+}
+
+// A colour below 0 means "the default".
+void takeColour(qint32& target, const std::optional<qint32>& value, qint32 fallback)
+{
+    if (value)
+        target = *value < 0 ? fallback : *value;
+}
+
+class Row
+{
+public:
+    explicit Row(RecordSet& set) : m_set(set) {}
+    QVariant operator[](const char* column) const
+    {
+        return m_set.value(QString::fromLatin1(column));
+    }
+
+private:
+    RecordSet& m_set;
+};
+
+// The display settings that a receiver adopts too: colours, font group, speed,
+// frame and date, password and the permission for own notes.
+void loadShared(const Row& row, Settings& s)
+{
+    takeColour(s.fensterHgFarbe, int32Value(row["fensterHgFarbe"]),
+               Settings::defaultFensterHgFarbe);
+    takeColour(s.uhrHgFarbe, int32Value(row["uhrHgFarbe"]), Settings::defaultUhrHgFarbe);
+    takeColour(s.notizHgFarbe, int32Value(row["notizHgFarbe"]), Settings::defaultNotizHgFarbe);
+    takeColour(s.UhrSchriftFarbe, int32Value(row["UhrSchriftFarbe"]),
+               Settings::defaultUhrSchriftFarbe);
+
+    if (textValue(row["SchriftName"]).value_or(QString()).isEmpty()) {
+        s.SchriftName = Settings::defaultSchriftName;
+        s.SchriftGroesse = Settings::defaultSchriftGroesse;
+        s.SchriftFarbe = Settings::defaultSchriftFarbe;
+        s.SchriftFett = Settings::defaultSchriftFett;
+        s.SchriftKursiv = Settings::defaultSchriftKursiv;
+    } else {
+        take(s.SchriftName, textValue(row["SchriftName"]));
+        take(s.SchriftGroesse, int16Value(row["SchriftGroesse"]));
+        take(s.SchriftFarbe, colourByText(row["SchriftFarbe"]));
+        take(s.SchriftFett, boolValue(row["SchriftFett"]));
+        take(s.SchriftKursiv, boolValue(row["SchriftKursiv"]));
+    }
+    takeColour(s.SchriftFarbe2, colourByText(row["SchriftFarbe2"]),
+               Settings::defaultSchriftFarbe2);
+
+    take(s.passWort, textValue(row["passWort"]));
+    take(s.eigeneErlauben, boolValue(row["eigeneErlauben"]));
+    take(s.zeigDatum, boolValue(row["zeigDatum"]));
+    take(s.zeigRahmen, boolValue(row["zeigRahmen"]));
+    const auto speed = int16Value(row["Speed"]);
+    if (row["Speed"].isNull() || (speed && *speed < Settings::minimumSpeed))
+        s.Speed = Settings::defaultSpeed;
+    else
+        take(s.Speed, speed);
+}
+
+} // namespace
+
+void EinstellungenLaden(RecordSet& einstellungen, Settings& s)
+{
+    if (!einstellungen.first() || einstellungen.atEnd())
+        return;
+    const Row row(einstellungen);
+    take(s.Sprache, int16Value(row["Sprache"]));
+    take(s.ImmerOben, boolValue(row["ImmerOben"]));
+    take(s.dockPos, int32Value(row["dockPos"]));
+    take(s.erstVorbei, boolValue(row["erstVorbei"]));
+    loadShared(row, s);
+    // Null switches are off; a missing column keeps its value.
+    if (einstellungen.hasColumn(QStringLiteral("sysopStatus")))
+        s.sysopStatus = boolValue(row["sysopStatus"]).value_or(false);
+    if (einstellungen.hasColumn(QStringLiteral("broadcastStatus")))
+        s.broadcastStatus = boolValue(row["broadcastStatus"]).value_or(false);
+    take(s.broadcastPfad, textValue(row["broadcastPfad"]));
+    take(s.remoteEinstellungen, boolValue(row["remoteEinstellungen"]));
+}
+
+void BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& s)
+{
+    if (!broadcasterEinstellungen.first() || broadcasterEinstellungen.atEnd())
+        return;
+    loadShared(Row(broadcasterEinstellungen), s);
+}
+
+bool EinstellungenSpeichern(RecordSet& einstellungen, const Settings& s)
+{
+    if (!einstellungen.first() || !einstellungen.edit())
+        return false;
+    const auto flag = [](bool on) { return on ? -1 : 0; };
+    const std::pair<const char*, QVariant> columns[] = {
+        {"Sprache", s.Sprache},
+        {"ImmerOben", flag(s.ImmerOben)},
+        {"dockPos", s.dockPos},
+        {"Schrift3D", s.Schrift3D},
+        {"SchriftName", s.SchriftName},
+        {"SchriftGroesse", s.SchriftGroesse},
+        {"SchriftFarbe", s.SchriftFarbe},
+        {"SchriftFarbe2", s.SchriftFarbe2},
+        {"SchriftFett", flag(s.SchriftFett)},
+        {"SchriftKursiv", flag(s.SchriftKursiv)},
+        {"fensterHgFarbe", s.fensterHgFarbe},
+        {"uhrHgFarbe", s.uhrHgFarbe},
+        {"notizHgFarbe", s.notizHgFarbe},
+        {"UhrSchriftFarbe", s.UhrSchriftFarbe},
+        {"sysopStatus", flag(s.sysopStatus)},
+        {"passWort", s.passWort},
+        {"broadcastStatus", flag(s.broadcastStatus)},
+        {"broadcastPfad", s.broadcastPfad},
+        {"remoteEinstellungen", flag(s.remoteEinstellungen)},
+        {"eigeneErlauben", flag(s.eigeneErlauben)},
+        {"zeigDatum", flag(s.zeigDatum)},
+        {"zeigRahmen", flag(s.zeigRahmen)},
+        {"Speed", s.Speed},
+    };
+    for (const auto& [column, value] : columns) {
+        if (!einstellungen.setValue(QString::fromLatin1(column), value)) {
+            einstellungen.cancelUpdate();
+            return false;
+        }
+    }
+    if (einstellungen.update())
+        return true;
+    einstellungen.cancelUpdate();
+    return false;
+}
+
+} // namespace qb

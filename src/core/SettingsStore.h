@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Settings.h"
+
+namespace qb {
+
+class RecordSet;
+
+// Loads all settings from the first row of the local Einstellungen record set.
+// A column that is missing, Null or unreadable leaves its value as it was,
+// except where a load rule gives a default (negative colours, an empty font
+// name, Null switches, a Speed below 5).
+void EinstellungenLaden(RecordSet& einstellungen, Settings& settings);
+
+// Adopts the broadcaster's display settings, its password and its permission
+// for own notes; the language, docking, switches and paths stay the receiver's.
+void BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& settings);
+
+// Writes every setting but erstVorbei into the first row. On failure the row
+// keeps its stored values and the reason is left in the record set's error().
+bool EinstellungenSpeichern(RecordSet& einstellungen, const Settings& settings);
+
+} // namespace qb

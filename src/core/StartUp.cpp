@@ -1,0 +1,148 @@
+#include "StartUp.h"
+
+#include "AppContext.h"
+#include "FileRoutines.h"
+#include "SettingsStore.h"
+#include "ShellRoutines.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "schedule/DateText.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace qb {
+
+StartUp::StartUp(AppContext& context, Platform& platform, Clock& clock, StartUpWindows& windows,
+                 QLocale locale)
+    : m_context(context), m_platform(platform), m_clock(clock), m_windows(windows),
+      m_locale(std::move(locale))
+{
+}
+
+// The start sequence:
+//  1-3. program-wide values; a stale "nefe.txt" goes;
+//  4-6. the data folder below the documents folder, the database copied from
+//       the template when there is none;
+//  7-8. the database opened and the settings loaded;
+//  9.   leftovers of a finished update tidied;
+//  10-12. the intro for a second, then a receiver connects to its broadcaster;
+//  13-15. the ticker shown, the intro closed, the start page on a first run.
+// Failures up to the opening of the database end the start with a message.
+int StartUp::Main(const QString& documentsFolder)
+{
+    ProgramValues& values = m_context.values;
+    QFile::remove(QStringLiteral("nefe.txt"));
+    values.heuteText = DatumFormatieren(m_clock.now().date(), m_locale);
+    values.UpdateVersuchAus = true;
+
+    QString folder = QDir::fromNativeSeparators(documentsFolder);
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    m_context.DatenOrdner = folder + QStringLiteral("Quillaband 3/");
+
+    // Many desktops have no documents folder yet: create the whole path.
+    if (!QDir().mkpath(m_context.DatenOrdner))
+        return abandon(QStringLiteral("The data folder \"%1\" cannot be created.")
+                           .arg(m_context.DatenOrdner),
+                       QStringLiteral("Der Datenordner \"%1\" kann nicht angelegt werden.")
+                           .arg(m_context.DatenOrdner));
+    m_windows.processEvents();
+
+    const QString database = m_context.DatenOrdner + QStringLiteral("qb.kvl");
+    if (!QFile::exists(database)) {
+        const QString templateFile = QStringLiteral("org.kvl");
+        if (!QFile::exists(templateFile))
+            return abandon(
+                QStringLiteral("The template database \"%1\" is missing in \"%2\".")
+                    .arg(templateFile, QDir::currentPath()),
+                QStringLiteral("Die Vorlagedatenbank \"%1\" fehlt in \"%2\".")
+                    .arg(templateFile, QDir::currentPath()));
+        if (!QFile::copy(templateFile, database))
+            return abandon(QStringLiteral("The database \"%1\" cannot be created.").arg(database),
+                           QStringLiteral("Die Datenbank \"%1\" kann nicht angelegt werden.")
+                               .arg(database));
+        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
+        m_windows.processEvents();
+    }
+
+    QString reason;
+    if (!m_context.openLocal(database, reason))
+        return abandon(reason, reason);
+
+    EinstellungenLaden(m_context.localEinstellungen, m_context.settings);
+    m_windows.processEvents();
+    tidyUpdateLeftovers();
+
+    m_windows.showIntro();
+    m_windows.processEvents();
+    m_windows.pause(1.0);
+    if (m_context.settings.broadcastStatus)
+        connectBroadcaster();
+
+    m_windows.showTicker();
+    m_windows.closeIntro();
+    if (!m_context.settings.erstVorbei)
+        finishFirstRun();
+    return 0;
+}
+
+int StartUp::abandon(const QString& english, const QString& german)
+{
+    // The language setting is not known yet: say it in both languages.
+    QString text = QStringLiteral("Quillaband cannot start.\n") + english;
+    text += QStringLiteral("\n\nQuillaband kann nicht starten.\n") + german;
+    m_platform.showMessage(text, MessageIcon::Critical, MessageButtons::Ok);
+    return 1;
+}
+
+void StartUp::tidyUpdateLeftovers()
+{
+    const QString updater = QStringLiteral("qbi.exe");
+    if (QFile::exists(QStringLiteral("qbiupd.exe"))) {
+        QFile::remove(updater);
+        QFile::rename(QStringLiteral("qbiupd.exe"), updater);
+        m_windows.processEvents();
+    }
+    if (QFile::exists(updater)) {
+        QFile::rename(updater, QStringLiteral("qbi.kvl"));
+        m_windows.processEvents();
+    }
+    for (const char* leftover : {"updlist.txt", "serverversion.txt", "updver.txt", "updinfo.txt"})
+        QFile::remove(QString::fromLatin1(leftover));
+}
+
+void StartUp::connectBroadcaster()
+{
+    m_windows.showConnecting();
+    m_context.BroadcastOeffnen();
+    if (m_context.NetzFehler)
+        m_windows.processEvents();
+    m_windows.closeConnecting();
+
+    // The in-memory switch becomes the broadcaster's; unreadable means off.
+    RecordSet& remote = m_context.broadcastEinstellungen;
+    bool adopt = false;
+    if (!m_context.NetzFehler && remote.first() && !remote.atEnd()) {
+        const QVariant stored = remote.value(QStringLiteral("remoteEinstellungen"));
+        bool numeric = false;
+        const double number = stored.toDouble(&numeric);
+        adopt = !stored.isNull() && numeric && number != 0;
+    }
+    m_context.settings.remoteEinstellungen = adopt;
+    if (adopt)
+        BroadcastEinstellungenLaden(remote, m_context.settings);
+}
+
+void StartUp::finishFirstRun()
+{
+    RecordSet& row = m_context.localEinstellungen;
+    if (row.first() && row.edit() && row.setValue(QStringLiteral("erstVorbei"), -1) &&
+        row.update())
+        m_context.settings.erstVorbei = true;
+    else
+        row.cancelUpdate();
+    HilfeZeigen(m_platform, m_context.settings.Sprache);
+}
+
+} // namespace qb

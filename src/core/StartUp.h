@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace qb {
+
+struct AppContext;
+class Clock;
+class Platform;
+
+// The windows the start-up shows, in the order it shows them. The application
+// implements them with the real windows; tests record the calls.
+class StartUpWindows
+{
+public:
+    virtual ~StartUpWindows() = default;
+    virtual void showIntro() = 0;
+    virtual void closeIntro() = 0;
+    // The band that tells a receiver the broadcaster is being connected.
+    virtual void showConnecting() = 0;
+    virtual void closeConnecting() = 0;
+    virtual void showTicker() = 0;
+    // Lets pending user-interface events run once.
+    virtual void processEvents() = 0;
+    // Waits without processing events.
+    virtual void pause(double seconds) = 0;
+};
+
+// The start sequence of the program. Relative file names ("nefe.txt",
+// "org.kvl", the update leftovers, the start pages) are resolved against the
+// current folder, the program's folder.
+class StartUp
+{
+public:
+    StartUp(AppContext& context, Platform& platform, Clock& clock, StartUpWindows& windows,
+            QLocale locale = QLocale());
+
+    // Runs the start sequence with the user's documents folder. Returns 0 when
+    // the ticker is up; otherwise the user has been told why and the program
+    // ends with the returned status.
+    int Main(const QString& documentsFolder);
+
+private:
+    int abandon(const QString& english, const QString& german);
+    void tidyUpdateLeftovers();
+    void connectBroadcaster();
+    void finishFirstRun();
+
+    AppContext& m_context;
+    Platform& m_platform;
+    Clock& m_clock;
+    StartUpWindows& m_windows;
+    QLocale m_locale;
+};
+
+} // namespace qb

@@ -1,0 +1,237 @@
+#include "core/Database.h"
+#include "core/PasswordGuard.h"
+#include "core/RecordSet.h"
+#include "support/RawSql.h"
+#include "support/TemplateCopy.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace qb;
+using qb::test::RawSql;
+using qb::test::TemplateCopy;
+
+namespace {
+
+void addNote(RecordSet& notes, const QString& text, int rhythmus = 0)
+{
+    ASSERT_TRUE(notes.addNew());
+    notes.setValue(QStringLiteral("inhalt"), text);
+    notes.setValue(QStringLiteral("Rhythmus"), rhythmus);
+    ASSERT_TRUE(notes.update()) << notes.error().toStdString();
+}
+
+QStringList walkTexts(RecordSet& notes)
+{
+    QStringList texts;
+    if (!notes.first())
+        return {QStringLiteral("<error>")};
+    for (; !notes.atEnd(); notes.next())
+        texts << notes.value(QStringLiteral("inhalt")).toString();
+    return texts;
+}
+
+} // namespace
+
+// Every way an open can fail gives a reason and leaves the object closed.
+TEST(Database, OpenFailuresGiveReasons)
+{
+    TemplateCopy good;
+    QTemporaryDir dir;
+    const QString garbage = dir.filePath(QStringLiteral("garbage.kvl"));
+    {
+        QFile file(garbage);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray(4096, 'x'));
+    }
+    TemplateCopy noNotes;
+    RawSql(noNotes.path()).exec(QStringLiteral("DROP TABLE Notizen"));
+    TemplateCopy noGuard;
+    RawSql(noGuard.path()).exec(QStringLiteral("DROP TABLE Zugang"));
+
+    struct Case
+    {
+        const char* name;
+        QString path;
+        QString connect;
+        const char* reasonPart;
+    };
+    const Case cases[] = {
+        {"wrong password", good.path(), QStringLiteral(";pwd=wrong"), "password"},
+        {"no password", good.path(), QString(), "password"},
+        {"missing file", dir.filePath(QStringLiteral("none.kvl")), PasswordGuard::connectString,
+         "does not exist"},
+        {"not a database", garbage, PasswordGuard::connectString, "not a Quillaband database"},
+        {"no Notizen table", noNotes.path(), PasswordGuard::connectString, "no table Notizen"},
+        {"no password guard", noGuard.path(), PasswordGuard::connectString, "password"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Database db;
+        EXPECT_FALSE(db.open(c.path, c.connect, OpenMode::ReadWrite));
+        EXPECT_FALSE(db.isOpen());
+        EXPECT_TRUE(db.error().contains(QLatin1String(c.reasonPart))) << db.error().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("none.kvl"))))
+        << "opening a missing file must not create it";
+}
+
+// The template opens with its password and holds no notes and one settings row.
+TEST(Database, TemplateOpensWithItsPassword)
+{
+    TemplateCopy file;
+    Database db;
+    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite))
+        << db.error().toStdString();
+    RecordSet notes(db, QStringLiteral("Notizen"));
+    RecordSet settings(db, QStringLiteral("Einstellungen"));
+    ASSERT_TRUE(notes.open());
+    ASSERT_TRUE(settings.open());
+    EXPECT_TRUE(notes.atEnd());
+    EXPECT_EQ(notes.rowCount(), 0);
+    EXPECT_EQ(settings.rowCount(), 1);
+    EXPECT_EQ(RawSql(file.path()).scalar(QStringLiteral("PRAGMA journal_mode")).toString(),
+              QStringLiteral("delete"));
+}
+
+// Add, edit, delete: each change is in the file, seen by a second connection.
+TEST(RecordSet, AddEditDeleteRoundTrip)
+{
+    TemplateCopy file;
+    Database db;
+    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
+    RecordSet notes(db, QStringLiteral("Notizen"));
+    ASSERT_TRUE(notes.open());
+    for (const char* text : {"one", "two", "three"})
+        addNote(notes, QString::fromLatin1(text));
+    EXPECT_EQ(walkTexts(notes), (QStringList{"one", "two", "three"}));
+
+    ASSERT_TRUE(notes.first());
+    ASSERT_TRUE(notes.next());
+    ASSERT_TRUE(notes.edit());
+    notes.setValue(QStringLiteral("inhalt"), QStringLiteral("TWO"));
+    EXPECT_EQ(notes.value(QStringLiteral("inhalt")).toString(), QStringLiteral("TWO"));
+    ASSERT_TRUE(notes.update());
+    ASSERT_TRUE(notes.remove());
+    ASSERT_TRUE(notes.next());
+    EXPECT_EQ(notes.value(QStringLiteral("inhalt")).toString(), QStringLiteral("three"))
+        << "next() after a delete moves to the row after the deleted one";
+
+    RawSql other(file.path());
+    EXPECT_EQ(other.scalar(QStringLiteral("SELECT group_concat(inhalt, ',') FROM Notizen"))
+                  .toString(),
+              QStringLiteral("one,three"));
+}
+
+// Rows come in ascending ID across page boundaries, including rows that another
+// connection adds while this one walks.
+TEST(RecordSet, WalksPagesInTableOrderAndSeesNewRows)
+{
+    TemplateCopy file;
+    Database db;
+    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
+    RecordSet notes(db, QStringLiteral("Notizen"), 2);
+    ASSERT_TRUE(notes.open());
+    for (int i = 1; i <= 5; ++i)
+        addNote(notes, QString::number(i));
+    EXPECT_EQ(walkTexts(notes), (QStringList{"1", "2", "3", "4", "5"}));
+
+    ASSERT_TRUE(notes.first());
+    RawSql(file.path()).exec(QStringLiteral("INSERT INTO Notizen (inhalt) VALUES ('6')"));
+    QStringList seen;
+    for (; !notes.atEnd(); notes.next())
+        seen << notes.value(QStringLiteral("inhalt")).toString();
+    EXPECT_EQ(seen, (QStringList{"1", "2", "3", "4", "5", "6"}));
+}
+
+// A bookmark is the row's key: it still finds the row after the database was
+// closed and opened again, and fails cleanly for a deleted row.
+TEST(RecordSet, BookmarksSurviveReopen)
+{
+    TemplateCopy file;
+    QString mark;
+    {
+        Database db;
+        ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
+        RecordSet notes(db, QStringLiteral("Notizen"), 2);
+        ASSERT_TRUE(notes.open());
+        for (const char* text : {"a", "b", "c", "d"})
+            addNote(notes, QString::fromLatin1(text));
+        ASSERT_TRUE(notes.first());
+        notes.next();
+        notes.next();
+        mark = notes.bookmark();
+    }
+    Database db;
+    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadOnly));
+    RecordSet notes(db, QStringLiteral("Notizen"), 2);
+    ASSERT_TRUE(notes.open());
+    ASSERT_TRUE(notes.setBookmark(mark));
+    EXPECT_EQ(notes.value(QStringLiteral("inhalt")).toString(), QStringLiteral("c"));
+    ASSERT_TRUE(notes.next());
+    EXPECT_EQ(notes.value(QStringLiteral("inhalt")).toString(), QStringLiteral("d"));
+
+    RawSql(file.path()).exec(QStringLiteral("DELETE FROM Notizen WHERE inhalt = 'c'"));
+    EXPECT_FALSE(notes.setBookmark(mark));
+    EXPECT_FALSE(notes.setBookmark(QStringLiteral("not a bookmark")));
+}
+
+// findLast takes "ID = n" and finds that row; anything else is refused.
+TEST(RecordSet, FindLastById)
+{
+    TemplateCopy file;
+    Database db;
+    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
+    RecordSet notes(db, QStringLiteral("Notizen"));
+    ASSERT_TRUE(notes.open());
+    for (const char* text : {"x", "y", "z"})
+        addNote(notes, QString::fromLatin1(text));
+    const qint64 lastId = notes.lastAdded();
+
+    ASSERT_TRUE(notes.findLast(QStringLiteral("ID = %1").arg(lastId - 1)));
+    EXPECT_EQ(notes.value(QStringLiteral("inhalt")).toString(), QStringLiteral("y"));
+    EXPECT_EQ(notes.value(QStringLiteral("ID")).toLongLong(), lastId - 1);
+
+    EXPECT_FALSE(notes.findLast(QStringLiteral("ID = 999")));
+    EXPECT_TRUE(notes.error().isEmpty()) << "no match is not an error";
+    EXPECT_EQ(notes.value(QStringLiteral("inhalt")).toString(), QStringLiteral("y"))
+        << "no match leaves the position";
+    EXPECT_FALSE(notes.findLast(QStringLiteral("inhalt = 'x'; DROP TABLE Notizen")));
+    EXPECT_EQ(notes.rowCount(), 3);
+}
+
+// Two connections on one file: the reader sees the writer's rows and never
+// writes; a writer blocked past the busy timeout fails, leaves the row as it
+// was and keeps its change for a retry.
+TEST(RecordSet, TwoConnectionsShareOneFile)
+{
+    TemplateCopy file;
+    Database writer;
+    Database reader;
+    ASSERT_TRUE(writer.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
+    ASSERT_TRUE(reader.open(file.path(), PasswordGuard::connectString, OpenMode::ReadOnly));
+    RecordSet written(writer, QStringLiteral("Notizen"));
+    RecordSet read(reader, QStringLiteral("Notizen"));
+    ASSERT_TRUE(written.open());
+    ASSERT_TRUE(read.open());
+    addNote(written, QStringLiteral("from the writer"));
+    EXPECT_EQ(walkTexts(read), QStringList{QStringLiteral("from the writer")});
+
+    EXPECT_FALSE(read.addNew() && read.update()) << "a read-only connection never writes";
+
+    Database impatient;
+    ASSERT_TRUE(impatient.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite,
+                               100));
+    RecordSet blocked(impatient, QStringLiteral("Notizen"));
+    ASSERT_TRUE(blocked.open());
+    RawSql locker(file.path());
+    ASSERT_EQ(locker.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
+    ASSERT_TRUE(blocked.edit());
+    blocked.setValue(QStringLiteral("inhalt"), QStringLiteral("changed"));
+    EXPECT_FALSE(blocked.update());
+    EXPECT_FALSE(blocked.error().isEmpty());
+    locker.exec(QStringLiteral("ROLLBACK"));
+    EXPECT_EQ(walkTexts(read), QStringList{QStringLiteral("from the writer")});
+    EXPECT_TRUE(blocked.update()) << "the pending change is kept for a retry";
+}
