@@ -1,0 +1,262 @@
+#include "core/AppContext.h"
+#include "core/FileRoutines.h"
+#include "support/RawSql.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TemplateCopy.h"
+#include "ticker/TickerContent.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace qb;
+using qb::test::RawSql;
+using qb::test::ScriptedPlatform;
+using qb::test::TemplateCopy;
+
+namespace {
+
+class RecordingNotices final : public NoticeBoard
+{
+public:
+    QStringList shown;
+    bool visible = false;
+    int closed = 0;
+    void showNetworkNotice(const QString& text) override
+    {
+        shown << text;
+        visible = true;
+    }
+    bool noticeVisible() const override { return visible; }
+    void closeNotice() override
+    {
+        visible = false;
+        ++closed;
+    }
+};
+
+// A local database and a broadcaster's, with the current folder (where the
+// marker "nefe" lives) a fresh temporary one. The broadcaster's file is
+// "reachable" while the test says so.
+class TickerContentTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_previous = QDir::currentPath();
+        QDir::setCurrent(m_folder.path());
+        QString reason;
+        ASSERT_TRUE(context.openLocal(local.path(), reason)) << reason.toStdString();
+        context.settings.eigeneErlauben = true;
+        context.settings.Sprache = 1;
+    }
+    void TearDown() override { QDir::setCurrent(m_previous); }
+
+    void becomeReceiver()
+    {
+        context.settings.broadcastStatus = true;
+        context.settings.broadcastPfad = broadcaster.path();
+        ASSERT_TRUE(context.BroadcastOeffnen());
+    }
+    static void addNote(const TemplateCopy& file, const QString& text, int rhythmus = 0,
+                        double from = 0, double to = 0)
+    {
+        ASSERT_EQ(RawSql(file.path())
+                      .exec(QStringLiteral("INSERT INTO Notizen (inhalt, Rhythmus, UhrVon, "
+                                           "UhrBis) VALUES (?, ?, ?, ?)"),
+                            {text, rhythmus, from, to}),
+                  QString());
+    }
+    // Steps until the next rebuild has happened; returns what the last step said.
+    bool rebuild()
+    {
+        content.requestRebuild();
+        return content.NotizMachen(now);
+    }
+    QStringList shownTexts() const
+    {
+        QStringList texts;
+        for (const TickerEntry& entry : content.entries())
+            texts << (entry.source == TickerSource::Broadcast ? QStringLiteral("B ")
+                                                              : QStringLiteral("L ")) +
+                         entry.text;
+        return texts;
+    }
+
+    QTemporaryDir m_folder;
+    TemplateCopy local;
+    TemplateCopy broadcaster;
+    AppContext context;
+    ScriptedPlatform platform;
+    RecordingNotices notices;
+    bool reachable = true;
+    QDateTime now{QDate(2026, 12, 4), QTime(10, 0, 30)};
+    TickerContent content{context, platform, notices, [this](const QString& path) {
+                              return path == broadcaster.path() ? reachable
+                                                                : DateiVorhanden(path);
+                          }};
+
+private:
+    QString m_previous;
+};
+
+} // namespace
+
+// The first step rebuilds; then every hundredth, or the next one after a
+// request; steps between keep the text.
+TEST_F(TickerContentTest, RebuildsEveryHundredthStep)
+{
+    addNote(local, QStringLiteral("first"));
+    EXPECT_TRUE(content.NotizMachen(now));
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("L first")});
+
+    addNote(local, QStringLiteral("second"));
+    for (int step = 1; step < 100; ++step)
+        ASSERT_FALSE(content.NotizMachen(now)) << "step " << step;
+    EXPECT_TRUE(content.NotizMachen(now));
+    EXPECT_EQ(shownTexts(), (QStringList{"L first", "L second"}));
+    EXPECT_EQ(content.AnzeigeText(), QStringLiteral("first \u00B7 second \u00B7 "));
+
+    RawSql(local.path()).exec(QStringLiteral("DELETE FROM Notizen WHERE inhalt = 'first'"));
+    content.requestRebuild();
+    EXPECT_TRUE(content.NotizMachen(now));
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("L second")});
+    EXPECT_FALSE(rebuild()) << "the same text again is no change";
+}
+
+// Only due notes are shown: the schedule decides for Rhythmus above 0.
+TEST_F(TickerContentTest, ShowsDueNotesOnly)
+{
+    addNote(local, QStringLiteral("always"));
+    addNote(local, QStringLiteral("morning"), 1, 8.0 / 24, 9.0 / 24);
+    addNote(local, QStringLiteral("now"), 1, 10.0 / 24, 11.0 / 24);
+    rebuild();
+    EXPECT_EQ(shownTexts(), (QStringList{"L always", "L now"}));
+}
+
+// Which sources show, by receiver mode and the permission for own notes.
+TEST_F(TickerContentTest, SourcesByModeAndPermission)
+{
+    addNote(local, QStringLiteral("mine"));
+    addNote(broadcaster, QStringLiteral("theirs"));
+    becomeReceiver();
+    RawSql(broadcaster.path()).exec(QStringLiteral("UPDATE Einstellungen SET eigeneErlauben = -1"));
+    rebuild();
+    EXPECT_EQ(shownTexts(), (QStringList{"B theirs", "L mine"}));
+
+    RawSql(broadcaster.path()).exec(QStringLiteral("UPDATE Einstellungen SET eigeneErlauben = 0"));
+    rebuild();
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("B theirs")})
+        << "the receiver adopts the broadcaster's permission at every rebuild";
+
+    context.settings.broadcastStatus = false;
+    context.settings.eigeneErlauben = false;
+    rebuild();
+    EXPECT_TRUE(shownTexts().isEmpty());
+    EXPECT_TRUE(content.AnzeigeText().isEmpty());
+}
+
+// The broadcaster's share goes away and comes back: one beep and one notice,
+// local notes go on, a retry after the next minute boundary reconnects and
+// removes the marker; a second loss in the same run gives no second notice.
+TEST_F(TickerContentTest, NetworkErrorSequence)
+{
+    addNote(local, QStringLiteral("mine"));
+    addNote(broadcaster, QStringLiteral("theirs"));
+    becomeReceiver();
+    rebuild();
+    ASSERT_EQ(shownTexts(), (QStringList{"B theirs", "L mine"}));
+
+    reachable = false;
+    for (int tick = 0; tick < 5; ++tick) {
+        content.waitForNetwork(now);
+        content.NotizMachen(now);
+    }
+    EXPECT_EQ(platform.calls, QStringList{QStringLiteral("beep")});
+    EXPECT_EQ(notices.shown,
+              QStringList{QStringLiteral("Network error - cannot reach broadcast server.")});
+    EXPECT_TRUE(QFile::exists(QStringLiteral("nefe")));
+    EXPECT_EQ(content.FehlerZeit(), QStringLiteral("2026-12-04 10:00:30"));
+    EXPECT_TRUE(context.NetzFehler);
+    rebuild();
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("L mine")});
+
+    now = QDateTime(QDate(2026, 12, 4), QTime(10, 0, 59));
+    content.waitForNetwork(now);
+    EXPECT_TRUE(context.NetzFehler) << "no retry before the minute changes";
+    now = QDateTime(QDate(2026, 12, 4), QTime(10, 1, 0));
+    content.waitForNetwork(now);
+    EXPECT_FALSE(context.NetzFehler);
+
+    RawSql(broadcaster.path()).exec(QStringLiteral("UPDATE Einstellungen SET Speed = 55"));
+    reachable = true;
+    content.NotizMachen(now);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("nefe")));
+    EXPECT_TRUE(context.broadcast.isOpen());
+    EXPECT_EQ(context.settings.Speed, 55) << "the broadcaster's settings are adopted again";
+    EXPECT_EQ(notices.closed, 1);
+    rebuild();
+    EXPECT_EQ(shownTexts(), (QStringList{"B theirs", "L mine"}));
+
+    reachable = false;
+    content.NotizMachen(now);
+    EXPECT_TRUE(context.NetzFehler);
+    EXPECT_EQ(notices.shown.size(), 1) << "one notice per run";
+    EXPECT_EQ(platform.calls.size(), 1);
+    EXPECT_TRUE(QFile::exists(QStringLiteral("nefe"))) << "the retry clock runs on";
+}
+
+// A receiver whose broadcaster was unreachable at start is told on the first
+// tick, in German for any language but English.
+TEST_F(TickerContentTest, UnreachableAtStartIsToldOnFirstTick)
+{
+    context.settings.Sprache = 2;
+    context.settings.broadcastStatus = true;
+    context.settings.broadcastPfad = QStringLiteral("/nowhere/qb.kvl");
+    EXPECT_FALSE(context.BroadcastOeffnen());
+    content.waitForNetwork(now);
+    content.waitForNetwork(now);
+    EXPECT_EQ(notices.shown,
+              QStringList{QStringLiteral("Netzwerkfehler - Broadcast Server nicht erreichbar.")});
+}
+
+// A marker that cannot be written (here a folder of that name) still gives
+// the notice only once and still lets the retry happen after a minute.
+TEST_F(TickerContentTest, UnwritableMarkerStillNoticesOnceAndRetries)
+{
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("nefe")));
+    becomeReceiver();
+    reachable = false;
+    for (int tick = 0; tick < 20; ++tick) {
+        content.waitForNetwork(now);
+        content.NotizMachen(now);
+    }
+    EXPECT_EQ(notices.shown.size(), 1);
+    EXPECT_EQ(platform.calls, QStringList{QStringLiteral("beep")});
+
+    now = now.addSecs(60);
+    content.waitForNetwork(now);
+    EXPECT_FALSE(context.NetzFehler);
+    reachable = true;
+    content.NotizMachen(now);
+    EXPECT_FALSE(context.NetzFehler);
+    EXPECT_TRUE(context.broadcast.isOpen());
+}
+
+// A marker left by an earlier run keeps this run quiet.
+TEST_F(TickerContentTest, MarkerFromEarlierRunSuppressesTheNotice)
+{
+    QFile marker(QStringLiteral("nefe"));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("2026-12-03 09:00:00\n");
+    marker.close();
+    context.settings.broadcastStatus = true;
+    context.settings.broadcastPfad = QStringLiteral("/nowhere/qb.kvl");
+    context.BroadcastOeffnen();
+    reachable = false;
+    content.waitForNetwork(now);
+    content.NotizMachen(now);
+    EXPECT_TRUE(notices.shown.isEmpty());
+    EXPECT_TRUE(platform.calls.isEmpty());
+}
