@@ -1,0 +1,88 @@
+#include "TickerApplication.h"
+
+#include "core/AppContext.h"
+#include "core/FileRoutines.h"
+#include "dialogs/BubbleHost.h"
+#include "dialogs/FliegBubble.h"
+#include "platform/Clock.h"
+#include "settings/NetzConnect.h"
+#include "ticker/TickerContent.h"
+#include "ticker/ui/Terminal.h"
+#include "ticker/ui/TerminalNoticeBoard.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QThread>
+
+namespace qb {
+
+TickerApplication::TickerApplication(AppContext& context, Platform& platform, Clock& clock)
+    : m_context(context), m_platform(platform), m_clock(clock),
+      m_bubbles(std::make_unique<BubbleHost>(platform))
+{
+}
+
+TickerApplication::~TickerApplication() = default;
+
+// The intro window comes with the about window; until then the start shows none.
+void TickerApplication::showIntro() {}
+void TickerApplication::closeIntro() {}
+
+void TickerApplication::showConnecting()
+{
+    m_connecting = std::make_unique<NetzConnect>(m_context.settings, m_platform);
+    m_connecting->show();
+    processEvents();
+}
+
+void TickerApplication::closeConnecting()
+{
+    m_connecting.reset();
+}
+
+void TickerApplication::showTicker()
+{
+    NoticeBoard& notices = *this;
+    m_content = std::make_unique<TickerContent>(m_context, m_platform, notices, &DateiVorhanden);
+    m_terminal = std::make_unique<Terminal>(m_context.settings, m_platform, m_clock, *m_content);
+    m_notices = std::make_unique<TerminalNoticeBoard>(m_context.settings, *m_terminal, *m_bubbles);
+    m_bubbles->setFallbackAnchor(m_terminal.get());
+    QObject::connect(m_terminal.get(), &Terminal::endRequested, m_terminal.get(),
+                     [this] { end(); });
+    m_terminal->show();
+}
+
+void TickerApplication::processEvents()
+{
+    QApplication::processEvents();
+}
+
+void TickerApplication::pause(double seconds)
+{
+    Pause(seconds, m_clock, [] { QThread::msleep(10); });
+}
+
+void TickerApplication::showNetworkNotice(const QString& text)
+{
+    if (m_notices)
+        m_notices->showNetworkNotice(text);
+}
+
+bool TickerApplication::noticeVisible() const
+{
+    return m_notices && m_notices->noticeVisible();
+}
+
+void TickerApplication::closeNotice()
+{
+    if (m_notices)
+        m_notices->closeNotice();
+}
+
+void TickerApplication::end()
+{
+    QFile::remove(QStringLiteral("nefe"));
+    QApplication::exit(0);
+}
+
+} // namespace qb

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/StartUp.h"
+#include "ticker/TickerFeed.h"
+
+#include <memory>
+
+namespace qb {
+
+struct AppContext;
+class BubbleHost;
+class Clock;
+class NetzConnect;
+class Platform;
+class Terminal;
+class TerminalNoticeBoard;
+class TickerContent;
+
+// The windows of a running program, created as the start-up asks for them:
+// the connection band of a receiver and the ticker band with its content.
+class TickerApplication final : public StartUpWindows, private NoticeBoard
+{
+public:
+    TickerApplication(AppContext& context, Platform& platform, Clock& clock);
+    ~TickerApplication() override;
+
+    void showIntro() override;
+    void closeIntro() override;
+    void showConnecting() override;
+    void closeConnecting() override;
+    void showTicker() override;
+    void processEvents() override;
+    void pause(double seconds) override;
+
+private:
+    // The content logic raises notices before the band exists to place them.
+    void showNetworkNotice(const QString& text) override;
+    bool noticeVisible() const override;
+    void closeNotice() override;
+    void end();
+
+    AppContext& m_context;
+    Platform& m_platform;
+    Clock& m_clock;
+    std::unique_ptr<BubbleHost> m_bubbles;
+    std::unique_ptr<NetzConnect> m_connecting;
+    std::unique_ptr<TickerContent> m_content;
+    std::unique_ptr<Terminal> m_terminal;
+    std::unique_ptr<TerminalNoticeBoard> m_notices;
+};
+
+} // namespace qb

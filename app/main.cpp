@@ -1,0 +1,32 @@
+// The ticker program: starts from its own folder, shows the band and runs
+// until the user ends it through the band's menu.
+
+#include "TickerApplication.h"
+#include "core/AppContext.h"
+#include "core/StartUp.h"
+#include "platform/Clock.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+int main(int argc, char** argv)
+{
+    // The band positions itself, which needs X11 semantics: use XWayland.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Quillaband"));
+    app.setQuitOnLastWindowClosed(false);
+
+    qb::AppContext context;
+    qb::QtPlatform platform;
+    qb::SystemClock clock;
+    qb::TickerApplication windows(context, platform, clock);
+    qb::StartUp startUp(context, platform, clock, windows);
+    const QString documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (const int status = startUp.Main(documents); status != 0)
+        return status;
+    return app.exec();
+}
