@@ -1,0 +1,97 @@
+#include "editor/EditorMessage.h"
+
+namespace qb {
+
+namespace {
+
+struct TextPair
+{
+    const char16_t* english;
+    const char16_t* german;
+};
+
+TextPair messagePair(EditorMessage message)
+{
+    switch (message) {
+    case EditorMessage::NoteTextMissing:
+        return {u"Note text missing.", u"Notiztext fehlt."};
+    case EditorMessage::InvalidTime:
+        return {u"Invalid time format.", u"Ungültiges Zeitformat."};
+    case EditorMessage::EndNotAfterStart:
+        return {u"End time after starting time!", u"Schlusszeit muss hinter Anfangszeit liegen."};
+    case EditorMessage::NoWeekday:
+        return {u"No weekday selected.", u"Kein Wochentag gewählt."};
+    case EditorMessage::NoPosition:
+        return {u"Position of weekday within month not selected.",
+                u"Position des Wochentags im Monat nicht gewählt."};
+    case EditorMessage::NoDayOfYear:
+        return {u"Day of year not selected.", u"Kein Jahrestag gewählt."};
+    case EditorMessage::MonthMissing:
+        return {u"Month missing.", u"Monat fehlt."};
+    case EditorMessage::InvalidDate:
+        return {u"Invalid date.", u"Fehlerhaftes Datum."};
+    case EditorMessage::NumberTooLarge:
+        return {u"Number too large.", u"Zahl zu groß."};
+    }
+    return {u"", u""};
+}
+
+// Statement and question of each question box.
+struct QuestionTexts
+{
+    TextPair statement;
+    TextPair question;
+};
+
+QuestionTexts questionTexts(EditorQuestion question)
+{
+    switch (question) {
+    case EditorQuestion::BothTimesMissing:
+        return {{u"Start and end time missing -", u"Anfangs- und Schlusszeit fehlt -"},
+                {u"Show note full-time?", u"Zettel ganztags anzeigen?"}};
+    case EditorQuestion::StartTimeMissing:
+        return {{u"Start time missing -", u"Anfangszeit fehlt -"},
+                {u"Show note from midnight?", u"Zettel ab 00:00 Uhr anzeigen?"}};
+    case EditorQuestion::EndTimeMissing:
+        return {{u"End time missing -", u"Schlusszeit fehlt -"},
+                {u"Show note till midnight?", u"Zettel bis 23:59 Uhr anzeigen?"}};
+    case EditorQuestion::LeapYearOnly:
+        return {{u"In February this note will appear only in leap years -",
+                 u"Im Februar erscheint dieser Zettel nur in Schaltjahren -"},
+                {u"keep this selection?", u"Trotzdem so einstellen?"}};
+    case EditorQuestion::NotInShortMonths:
+        return {{u"This note will not appear in February, April, June, September and "
+                 u"November -",
+                 u"Dieser Zettel erscheint nicht im Februar, April, Juni, September und "
+                 u"November -"},
+                {u"keep this selection?", u"Trotzdem so einstellen?"}};
+    }
+    return {{u"", u""}, {u"", u""}};
+}
+
+QString pick(const TextPair& pair, int sprache)
+{
+    return QString::fromUtf16(sprache == 1 ? pair.english : pair.german);
+}
+
+} // namespace
+
+QString editorMessageText(EditorMessage message, int sprache)
+{
+    return pick(messagePair(message), sprache);
+}
+
+QString editorQuestionText(EditorQuestion question, int sprache)
+{
+    const QuestionTexts texts = questionTexts(question);
+    return pick(texts.statement, sprache) + QStringLiteral("\n\n") + pick(texts.question, sprache);
+}
+
+bool editorQuestionBeeps(EditorQuestion question)
+{
+    return question == EditorQuestion::BothTimesMissing ||
+           question == EditorQuestion::StartTimeMissing ||
+           question == EditorQuestion::EndTimeMissing;
+}
+
+} // namespace qb

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+namespace qb {
+
+// The errors the note editor shows in its message line.
+enum class EditorMessage {
+    NoteTextMissing,
+    InvalidTime,
+    EndNotAfterStart,
+    NoWeekday,
+    NoPosition,
+    NoDayOfYear,
+    MonthMissing,
+    InvalidDate,
+    NumberTooLarge,
+};
+
+// The questions the editor asks before saving (Yes goes on, No stops the save).
+enum class EditorQuestion {
+    BothTimesMissing,
+    StartTimeMissing,
+    EndTimeMissing,
+    LeapYearOnly,
+    NotInShortMonths,
+};
+
+// The text of a message or question in the language Sprache (1 English, otherwise
+// German). A question's statement and question are separated by one empty line.
+QString editorMessageText(EditorMessage message, int sprache);
+QString editorQuestionText(EditorQuestion question, int sprache);
+
+// Whether the editor beeps before asking: the time-window questions do, the day-of-month
+// warnings do not.
+bool editorQuestionBeeps(EditorQuestion question);
+
+} // namespace qb
