@@ -13,6 +13,14 @@
 
 namespace qb {
 
+QString datenOrdnerIn(const QString& documentsFolder)
+{
+    QString folder = QDir::fromNativeSeparators(documentsFolder);
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + QStringLiteral("Quillaband 3/");
+}
+
 StartUp::StartUp(AppContext& context, Platform& platform, Clock& clock, StartUpWindows& windows,
                  QLocale locale)
     : m_context(context), m_platform(platform), m_clock(clock), m_windows(windows),
@@ -36,10 +44,7 @@ int StartUp::Main(const QString& documentsFolder)
     values.heuteText = DatumFormatieren(m_clock.now().date(), m_locale);
     values.UpdateVersuchAus = true;
 
-    QString folder = QDir::fromNativeSeparators(documentsFolder);
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    m_context.DatenOrdner = folder + QStringLiteral("Quillaband 3/");
+    m_context.DatenOrdner = datenOrdnerIn(documentsFolder);
 
     // Many desktops have no documents folder yet: create the whole path.
     if (!QDir().mkpath(m_context.DatenOrdner))

@@ -3,7 +3,7 @@
 #include "core/AppContext.h"
 #include "core/SettingsStore.h"
 #include "platform/Platform.h"
-#include "ticker/NoteWalk.h"
+#include "ticker/TickerRebuild.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -66,10 +66,7 @@ bool TickerContent::NotizMachen(const QDateTime& now)
     if (m_context.settings.broadcastStatus && !m_context.NetzFehler)
         watchConnection(now);
     if (rebuild) {
-        if (m_context.settings.broadcastStatus && !m_context.NetzFehler)
-            readBroadcasterNotes(now);
-        if (m_context.settings.eigeneErlauben)
-            readLocalNotes(now);
+        rebuildTicker(m_context, now, m_building, m_Lesezeichen);
         NeuZaehler = 0;
     }
 
@@ -111,28 +108,6 @@ void TickerContent::giveNetworkNotice(const QDateTime& now)
     }
     FehlerZeitSchreiben(now);
     FehlerZeitLesen();
-}
-
-void TickerContent::readBroadcasterNotes(const QDateTime& now)
-{
-    BroadcastEinstellungenLaden(m_context.broadcastEinstellungen, m_context.settings);
-    RecordSet& notes = m_context.broadcastNotizen;
-    const bool complete =
-        walkNotes(notes, TickerSource::Broadcast, now, m_building, m_Lesezeichen, [this] {
-            if (!m_context.reopenBroadcast())
-                return false;
-            m_context.broadcastEinstellungen.first();
-            return true;
-        });
-    // A broadcaster that cannot even be reopened counts as unreachable.
-    if (!complete && !m_context.broadcast.isOpen())
-        m_context.NetzFehler = true;
-}
-
-void TickerContent::readLocalNotes(const QDateTime& now)
-{
-    walkNotes(m_context.localNotizen, TickerSource::Local, now, m_building, m_Lesezeichen,
-              [] { return true; });
 }
 
 bool TickerContent::markerPresent() const

@@ -42,8 +42,6 @@ public:
 private:
     void watchConnection(const QDateTime& now);
     void giveNetworkNotice(const QDateTime& now);
-    void readBroadcasterNotes(const QDateTime& now);
-    void readLocalNotes(const QDateTime& now);
     bool markerPresent() const;
     void FehlerZeitSchreiben(const QDateTime& now);
     void FehlerZeitLesen();
