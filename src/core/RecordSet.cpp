@@ -113,7 +113,8 @@ bool RecordSet::next()
 
 bool RecordSet::atEnd() const
 {
-    return m_index >= m_page.size();
+    // After a delete there is no current row, but the walk is not over.
+    return m_index >= m_page.size() && !m_currentDeleted;
 }
 
 int RecordSet::rowCount()
@@ -129,7 +130,7 @@ int RecordSet::rowCount()
 
 const RecordSet::Row* RecordSet::current() const
 {
-    return atEnd() || m_currentDeleted ? nullptr : &m_page[m_index];
+    return m_index >= m_page.size() || m_currentDeleted ? nullptr : &m_page[m_index];
 }
 
 bool RecordSet::needRow()

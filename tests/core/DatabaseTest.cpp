@@ -143,6 +143,14 @@ TEST(RecordSet, WalksPagesInTableOrderAndSeesNewRows)
     for (; !notes.atEnd(); notes.next())
         seen << notes.value(QStringLiteral("inhalt")).toString();
     EXPECT_EQ(seen, (QStringList{"1", "2", "3", "4", "5", "6"}));
+
+    // Deleting the last row of a page must not end the walk.
+    ASSERT_TRUE(notes.first());
+    for (; !notes.atEnd(); notes.next()) {
+        if (notes.value(QStringLiteral("inhalt")).toInt() % 2 == 0)
+            ASSERT_TRUE(notes.remove());
+    }
+    EXPECT_EQ(walkTexts(notes), (QStringList{"1", "3", "5"}));
 }
 
 // A bookmark is the row's key: it still finds the row after the database was
