@@ -1,0 +1,176 @@
+#include "core/Settings.h"
+#include "dialogs/BubbleHost.h"
+#include "platform/Clock.h"
+#include "platform/QtPlatform.h"
+#include "settings/NetzConnect.h"
+#include "support/ScriptedPlatform.h"
+#include "ticker/ui/NotizPanel.h"
+#include "ticker/ui/Terminal.h"
+#include "ticker/ui/TerminalNoticeBoard.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using namespace qb;
+
+// Content double: one entry of the given length, shown from the first step on.
+class FixedFeed final : public TickerFeed
+{
+public:
+    explicit FixedFeed(int characters)
+    {
+        const QString words = QStringLiteral("Quarterly figures are out; the canteen closes "
+                                             "early on Friday; server maintenance at six. ");
+        QString text;
+        while (text.size() < characters)
+            text += words;
+        text.truncate(characters);
+        m_entries = {{TickerSource::Local, text}, {TickerSource::Broadcast, words}};
+    }
+    void waitForNetwork(const QDateTime&) override {}
+    bool NotizMachen(const QDateTime&) override { return std::exchange(m_changed, false); }
+    const QVector<TickerEntry>& entries() const override { return m_entries; }
+    void requestRebuild() override {}
+
+private:
+    QVector<TickerEntry> m_entries;
+    bool m_changed = true;
+};
+
+Settings bandSettings()
+{
+    Settings settings;
+    settings.Sprache = 1;
+    settings.eigeneErlauben = true;
+    settings.zeigDatum = true;
+    settings.zeigRahmen = true;
+    settings.SchriftName = Settings::defaultSchriftName;
+    settings.SchriftGroesse = Settings::defaultSchriftGroesse;
+    settings.SchriftFett = Settings::defaultSchriftFett;
+    settings.SchriftFarbe = Settings::defaultSchriftFarbe;
+    settings.SchriftFarbe2 = Settings::defaultSchriftFarbe2;
+    settings.fensterHgFarbe = Settings::defaultFensterHgFarbe;
+    settings.uhrHgFarbe = Settings::defaultUhrHgFarbe;
+    settings.notizHgFarbe = Settings::defaultNotizHgFarbe;
+    settings.Speed = Settings::defaultSpeed;
+    return settings;
+}
+
+// range(0): characters of the long entry; range(1): ticks run before measuring.
+void BM_TickWithPaint(benchmark::State& state)
+{
+    Settings settings = bandSettings();
+    test::ScriptedPlatform platform;
+    FixedClock clock(QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+    FixedFeed feed(static_cast<int>(state.range(0)));
+    Terminal terminal(settings, platform, clock, feed);
+    terminal.Timer1().stop();
+    auto* band = terminal.findChild<NotizPanel*>(QStringLiteral("NotizPan"));
+    for (qint64 tick = 0; tick < std::max<qint64>(1, state.range(1)); ++tick)
+        terminal.tick();
+
+    QImage surface(band->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        terminal.tick();
+        QPainter painter(&surface);
+        band->render(&painter);
+    }
+    state.counters["copies"] = static_cast<double>(band->copies().size());
+    state.counters["tiles"] = band->picture().cachedTiles();
+}
+BENCHMARK(BM_TickWithPaint)
+    ->ArgNames({"chars", "ticksBefore"})
+    ->Args({200, 1})
+    ->Args({20000, 1})
+    ->Args({200, 200000})
+    ->Args({20000, 200000});
+
+long residentKilobytes(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(static_cast<int>(std::strlen(field))).trimmed().split(' ')[0].toLong();
+    }
+    return -1;
+}
+
+double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The band on the real display with the system clock: prints the processor time per
+// second of the steady state and the resident memory. With "demo" it also shows the
+// notice bubble and the connection band, for screenshots.
+int runLive(int argc, char** argv, int seconds, int characters, bool demo)
+{
+    QApplication app(argc, argv);
+    Settings settings = bandSettings();
+    settings.ImmerOben = true;
+    QtPlatform platform;
+    SystemClock clock;
+    FixedFeed feed(characters);
+    Terminal terminal(settings, platform, clock, feed);
+    terminal.show();
+
+    BubbleHost bubbles(platform, &terminal);
+    TerminalNoticeBoard notices(settings, terminal, bubbles);
+    Settings bottom = settings;
+    bottom.dockPos = 1;
+    NetzConnect connecting(bottom, platform);
+    if (demo) {
+        connecting.show();
+        QTimer::singleShot(500, &terminal, [&notices] {
+            notices.showNetworkNotice(
+                QStringLiteral("Network error - cannot reach broadcast server."));
+        });
+    }
+
+    // Measure from 3 s on: start-up and font loading are not the steady state.
+    double startCpu = 0;
+    QTimer::singleShot(3000, &app, [&startCpu] { startCpu = processorSeconds(); });
+    QTimer::singleShot((seconds + 3) * 1000, &app, [&] {
+        const double cpu = processorSeconds() - startCpu;
+        std::printf("ticks of %d s: processor %.3f s = %.3f %% of one core\n", seconds, cpu,
+                    100.0 * cpu / seconds);
+        std::printf("resident now %ld kB, peak %ld kB\n", residentKilobytes("VmRSS:"),
+                    residentKilobytes("VmHWM:"));
+        app.quit();
+    });
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--live") == 0) {
+        const int characters = argc >= 4 ? std::atoi(argv[3]) : 20000;
+        const bool demo = argc >= 5 && std::strcmp(argv[4], "demo") == 0;
+        return runLive(argc, argv, std::atoi(argv[2]), characters, demo);
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

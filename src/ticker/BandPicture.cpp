@@ -1,0 +1,167 @@
+#include "BandPicture.h"
+
+#include "core/ProgramValues.h"
+
+#include <QPainter>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qb {
+
+namespace {
+
+// Glyphs per piece: a tile draws only the pieces that reach into it.
+constexpr int glyphsPerPiece = 64;
+
+struct ColourRange
+{
+    int start = 0;
+    int length = 0;
+    bool local = true;
+};
+
+} // namespace
+
+void BandPicture::clear()
+{
+    m_pieces.clear();
+    m_tiles.clear();
+    m_copyWidth = 0;
+}
+
+void BandPicture::setContent(const QVector<TickerEntry>& entries, bool trailingSeparator,
+                             const Style& style)
+{
+    clear();
+    m_style = style;
+    if (entries.isEmpty())
+        return;
+
+    // 1. The copy's text and the colour of each stretch of it.
+    const QString blank = QStringLiteral(" ");
+    QString text;
+    QVector<ColourRange> ranges;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const TickerEntry& entry = entries[i];
+        ranges.append({static_cast<int>(text.size()), static_cast<int>(entry.text.size() + 1),
+                       entry.source == TickerSource::Local});
+        text += entry.text + blank;
+        if (i + 1 < entries.size() || trailingSeparator) {
+            const QString separator = ProgramValues::Trenner + blank;
+            ranges.append({static_cast<int>(text.size()), static_cast<int>(separator.size()),
+                           true});
+            text += separator;
+        }
+    }
+
+    // 2. One line, laid out once.
+    QTextLayout layout(text, style.font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.setCacheEnabled(false);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    m_copyWidth = std::max(1, static_cast<int>(std::ceil(line.naturalTextWidth())));
+
+    // 3. Glyph runs per colour, cut into pieces with their horizontal extent.
+    for (const ColourRange& range : ranges) {
+        if (range.length <= 0)
+            continue;
+        const QColor colour = range.local ? style.local : style.broadcast;
+        const QList<QGlyphRun> runs = layout.glyphRuns(range.start, range.length);
+        for (const QGlyphRun& run : runs) {
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype first = 0; first < indexes.size(); first += glyphsPerPiece) {
+                const qsizetype count = std::min<qsizetype>(glyphsPerPiece,
+                                                            indexes.size() - first);
+                Piece piece;
+                piece.run.setRawFont(run.rawFont());
+                piece.run.setFlags(run.flags());
+                piece.run.setGlyphIndexes(indexes.mid(first, count));
+                piece.run.setPositions(positions.mid(first, count));
+                piece.colour = colour;
+                const QRectF bounds = piece.run.boundingRect();
+                piece.left = bounds.left();
+                piece.right = bounds.right();
+                m_pieces.append(piece);
+            }
+        }
+    }
+}
+
+void BandPicture::setGeometry(QSize band, int textTop, qreal devicePixelRatio)
+{
+    if (band == m_band && textTop == m_textTop && devicePixelRatio == m_devicePixelRatio)
+        return;
+    m_band = band;
+    m_textTop = textTop;
+    m_devicePixelRatio = devicePixelRatio;
+    m_tiles.clear();
+}
+
+QImage BandPicture::renderTile(int index) const
+{
+    const int left = index * tileWidth;
+    const int width = std::min(tileWidth, m_copyWidth - left);
+    QImage image(QSize(width, m_band.height()) * m_devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(m_devicePixelRatio);
+    image.fill(m_style.background);
+
+    QPainter painter(&image);
+    const QPointF origin(-left, m_textTop);
+    for (const Piece& piece : m_pieces) {
+        if (piece.right < left || piece.left > left + width)
+            continue;
+        painter.setPen(piece.colour);
+        painter.drawGlyphRun(origin, piece.run);
+    }
+    return image;
+}
+
+const QImage& BandPicture::tile(int index)
+{
+    auto found = m_tiles.find(index);
+    if (found == m_tiles.end())
+        found = m_tiles.insert(index, Tile{renderTile(index), 0});
+    found->lastUsed = m_generation;
+    return found->image;
+}
+
+void BandPicture::paint(QPainter& painter, const QVector<int>& copyX)
+{
+    painter.fillRect(QRect(QPoint(0, 0), m_band), m_style.background);
+    if (m_pieces.isEmpty() || m_copyWidth <= 0 || m_band.isEmpty())
+        return;
+
+    ++m_generation;
+    const int lastTile = (m_copyWidth - 1) / tileWidth;
+    for (const int x : copyX) {
+        // Tiles of this copy that reach into [0, band width).
+        const int first = std::max(0, (-x) / tileWidth);
+        const int last = std::min(lastTile, (m_band.width() - 1 - x) / tileWidth);
+        for (int index = first; index <= last; ++index) {
+            if (x + index * tileWidth >= m_band.width())
+                break;
+            painter.drawImage(QPoint(x + index * tileWidth, 0), tile(index));
+        }
+    }
+    // Tiles out of view are rendered again when they come back.
+    for (auto it = m_tiles.begin(); it != m_tiles.end();) {
+        if (it->lastUsed != m_generation)
+            it = m_tiles.erase(it);
+        else
+            ++it;
+    }
+}
+
+} // namespace qb

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "ticker/BandLayout.h"
+#include "ticker/TickerFeed.h"
+#include "ticker/TickerScroll.h"
+
+#include <QLocale>
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace qb {
+
+class Clock;
+class NotizPanel;
+class Platform;
+struct Settings;
+
+// The ticker window: a borderless band as wide as the screen, docked at the top or the
+// bottom, with the date panel DatumPan, the clock panel UhrPan and the ticker band
+// NotizPan. Timer1 drives it every 50 ms; the popup menu KontextMen (right button) and
+// the keys F1 and Ctrl+N start the commands. Commands whose windows live elsewhere are
+// signals: the connected slot opens the window (modally where the command waits).
+class Terminal : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int timerInterval = 50;
+
+    // The settings are read live: the band follows changes of its font and colours at the
+    // next tick; geometry and panel colours follow at the next MachLayout.
+    Terminal(Settings& settings, Platform& platform, Clock& clock, TickerFeed& feed,
+             QWidget* parent = nullptr);
+    ~Terminal() override;
+
+    // Applies the settings: geometry, docking, fonts, colours, menu rights; restarts the
+    // ticker text at the left.
+    void MachLayout();
+    // Enables or disables the panels and the popup menu (the settings window is open).
+    void FormAktiv(bool on);
+    // Menu captions for Sprache 1 or 2; other values leave them unchanged.
+    void SpracheEinstellen();
+    // Writes date and time into DatumPan and UhrPan.
+    void UhrStellen(const QDateTime& now);
+
+    // The scroll step in twips per tick; a copy of Speed taken at construction and set
+    // again by the settings window when it saves.
+    int Schritt() const { return m_scroll.Schritt(); }
+    void setSchritt(int schritt) { m_scroll.setSchritt(schritt); }
+
+    QTimer& Timer1() { return *m_timer1; }
+    const BandLayout& layout() const { return m_layout; }
+    const TickerScroll& scroll() const { return m_scroll; }
+    const QString& AnzeigeText() const { return m_anzeigeText; }
+
+    // The locale that gives the date and time separators (the system's by default).
+    void setClockLocale(const QLocale& locale) { m_locale = locale; }
+
+public slots:
+    // One tick of Timer1: network-error waiting, re-docking, clock, content, drawing.
+    void tick();
+
+signals:
+    // The connected slot shows the note editor modally; Timer1 stands meanwhile and the
+    // text is rebuilt afterwards.
+    void newNoteRequested();
+    // As newNoteRequested, for the notes administration.
+    void administrationRequested();
+    // Emitted with Timer1 stopped, the controls disabled and the window out of the top
+    // layer; the receiver shows the settings (or restores the band when they are refused).
+    void settingsRequested();
+    void aboutRequested();
+    // The receiver deletes the network-error marker and ends the program.
+    void endRequested();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // What the band's picture depends on among the settings.
+    struct BandSettings
+    {
+        QString name;
+        int size = 0;
+        bool bold = false;
+        bool italic = false;
+        qint32 local = 0;
+        qint32 broadcast = 0;
+        qint32 background = 0;
+        bool operator==(const BandSettings&) const = default;
+    };
+
+    struct ClockKey
+    {
+        qint64 second = -1;
+        int sprache = 0;
+        QLocale locale;
+        bool operator==(const ClockKey&) const = default;
+    };
+
+    void buildMenu();
+    // Whether the application connected the signal that opens a command's window.
+    bool provided(void (Terminal::*command)()) const;
+    void newNoteCommand();
+    void administrationCommand();
+    void settingsCommand();
+    void helpCommand();
+    void popUpMenu(const QPoint& globalPosition);
+    void applyTopmost();
+    void takeText();
+    void renderPicture();
+    void draw();
+    BandSettings bandSettings() const;
+    QFont bandFont() const;
+    int screenWidthPixels() const;
+
+    Settings& m_settings;
+    Platform& m_platform;
+    Clock& m_clock;
+    TickerFeed& m_feed;
+    QLocale m_locale;
+
+    QLabel* m_datumPan = nullptr;
+    QLabel* m_uhrPan = nullptr;
+    NotizPanel* m_notizPan = nullptr;
+    QLabel* m_testPan1 = nullptr;
+    QLabel* m_testPan2 = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QMenu* m_kontextMen = nullptr;
+    QAction* m_neuMen = nullptr;
+    QAction* m_strich1 = nullptr;
+    QAction* m_verwaltungMen = nullptr;
+    QAction* m_strich3 = nullptr;
+    QAction* m_einstellungenMen = nullptr;
+    QAction* m_hilfeMen = nullptr;
+    QAction* m_aboutMen = nullptr;
+    QAction* m_strich2 = nullptr;
+    QAction* m_endeMen = nullptr;
+
+    BandLayout m_layout;
+    TickerScroll m_scroll;
+    QVector<TickerEntry> m_entries;
+    QString m_anzeigeText;
+    int m_textWidth = 0; // width of AnzeigeText in the measuring font, twips
+    BandSettings m_rendered;
+    ClockKey m_clockShown;
+    bool m_formAktiv = true;
+    bool m_inLayout = false;
+};
+
+} // namespace qb

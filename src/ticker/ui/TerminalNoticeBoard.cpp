@@ -1,0 +1,38 @@
+#include "TerminalNoticeBoard.h"
+
+#include "Terminal.h"
+#include "core/Settings.h"
+#include "dialogs/BubbleHost.h"
+#include "dialogs/FliegBubble.h"
+#include "ticker/NoticeOffset.h"
+
+namespace qb {
+
+TerminalNoticeBoard::TerminalNoticeBoard(const Settings& settings, const Terminal& terminal,
+                                         BubbleHost& bubbles)
+    : m_settings(settings)
+    , m_terminal(terminal)
+    , m_bubbles(bubbles)
+{
+}
+
+void TerminalNoticeBoard::showNetworkNotice(const QString& text)
+{
+    // The band is borderless: its inner height is its height.
+    const BandLayout& layout = m_terminal.layout();
+    const QPointF offset = noticeOffset(layout.windowWidth, layout.windowHeight, layout.windowTop,
+                                        m_settings.dockPos, FliegBubble::heightTwips);
+    m_bubbles.BubbleZeigen(offset.x(), offset.y(), text);
+}
+
+bool TerminalNoticeBoard::noticeVisible() const
+{
+    return m_bubbles.bubbleVisible();
+}
+
+void TerminalNoticeBoard::closeNotice()
+{
+    m_bubbles.closeBubble();
+}
+
+} // namespace qb
