@@ -147,8 +147,9 @@ TEST(RecordSet, WalksPagesInTableOrderAndSeesNewRows)
     // Deleting the last row of a page must not end the walk.
     ASSERT_TRUE(notes.first());
     for (; !notes.atEnd(); notes.next()) {
-        if (notes.value(QStringLiteral("inhalt")).toInt() % 2 == 0)
+        if (notes.value(QStringLiteral("inhalt")).toInt() % 2 == 0) {
             ASSERT_TRUE(notes.remove());
+        }
     }
     EXPECT_EQ(walkTexts(notes), (QStringList{"1", "3", "5"}));
 }
