@@ -287,19 +287,22 @@ int NotesCommand::run(const QStringList& arguments, QTextStream& out, QTextStrea
         if (const int status = openLocal(context, database, err); status != Success)
             return status;
         RecordSet& notes = context.localNotizen;
-        // Every ID is checked before anything is deleted.
-        for (const QString& id : positional) {
+        // Every ID is checked before anything is deleted. The criterion takes the
+        // number in its plain form: "+5" or " 5" name note 5.
+        QStringList ids;
+        for (const QString& given : positional) {
             bool numeric = false;
-            id.toLongLong(&numeric);
+            const QString id = QString::number(given.toLongLong(&numeric));
             if (!numeric)
-                return usageError(QStringLiteral("\"%1\" is not an ID.").arg(id));
+                return usageError(QStringLiteral("\"%1\" is not an ID.").arg(given));
             if (!notes.findLast(QStringLiteral("ID = ") + id)) {
                 if (!notes.error().isEmpty())
                     return databaseFailure(err, notes.error());
                 return usageError(QStringLiteral("There is no note with ID %1.").arg(id));
             }
+            ids << id;
         }
-        for (const QString& id : positional) {
+        for (const QString& id : ids) {
             if (!notes.findLast(QStringLiteral("ID = ") + id) && notes.error().isEmpty())
                 continue; // the same ID given twice
             if (!notes.error().isEmpty() || !notes.remove())

@@ -18,6 +18,25 @@ QString quoted(const QString& name)
            QLatin1Char('"');
 }
 
+// The position of a column; -1 when the table has none. A table as narrow as Notizen is
+// searched directly: comparing a few short names costs less than hashing one, and a
+// rebuild looks up every column of every row.
+int columnIndex(const QStringList& names, const QHash<QString, int>& byName,
+                const QString& column)
+{
+    constexpr qsizetype directSearchLimit = 16;
+    if (names.size() > directSearchLimit)
+        return byName.value(column, -1);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names[i];
+        // Length and first letter tell most names apart before a full comparison.
+        if (name.size() == column.size() && !name.isEmpty() && name.front() == column.front() &&
+            name == column)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 } // namespace
 
 RecordSet::RecordSet(Database& database, QString table, int pageSize)
@@ -72,6 +91,7 @@ bool RecordSet::fetchPage(const QString& where, qint64 key)
     if (!query.exec())
         return fail(query.lastError().text());
     std::vector<Row> page;
+    page.reserve(static_cast<std::size_t>(m_pageSize));
     const int columnCount = static_cast<int>(m_columnNames.size());
     while (query.next()) {
         Row row{query.value(0).toLongLong(), {}};
@@ -161,13 +181,13 @@ bool RecordSet::setBookmark(const QString& bookmark)
 
 QVariant RecordSet::value(const QString& column) const
 {
-    const auto found = m_columns.constFind(column);
-    if (found == m_columns.constEnd())
+    const int index = columnIndex(m_columnNames, m_columns, column);
+    if (index < 0)
         return {};
     if (m_pending != Pending::None)
-        return m_buffer[*found];
+        return m_buffer[static_cast<std::size_t>(index)];
     const Row* row = current();
-    return row ? row->values[*found] : QVariant();
+    return row ? row->values[static_cast<std::size_t>(index)] : QVariant();
 }
 
 bool RecordSet::edit()

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -93,13 +94,17 @@ std::optional<double> readTime(const QVariant& value)
     return d;
 }
 
-bool digitsAt(const QString& text, qsizetype start, qsizetype count)
+// The value of `count` decimal digits from `start`; -1 when one of them is not a digit.
+int digitsValue(QStringView text, qsizetype start, qsizetype count)
 {
+    int value = 0;
     for (qsizetype i = start; i < start + count; ++i) {
-        if (text[i] < u'0' || text[i] > u'9')
-            return false;
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
     }
-    return true;
+    return value;
 }
 
 std::optional<Days> fromQDate(QDate date)
@@ -109,7 +114,8 @@ std::optional<Days> fromQDate(QDate date)
     return toSysDays(date);
 }
 
-// 'YYYY-MM-DD' exactly, or a date value.
+// 'YYYY-MM-DD' exactly, or a date value. The text is read in place: this runs for every
+// row of every rebuild.
 std::optional<Days> readDate(const QVariant& value)
 {
     if (value.isNull())
@@ -121,17 +127,33 @@ std::optional<Days> readDate(const QVariant& value)
         return fromQDate(value.toDateTime().date());
     if (!isTextType(typeId))
         return std::nullopt;
-    const QString text = value.toString();
-    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-' || !digitsAt(text, 0, 4) ||
-        !digitsAt(text, 5, 2) || !digitsAt(text, 8, 2))
+    const QString converted = typeId == QMetaType::QString ? QString() : value.toString();
+    const QStringView text = typeId == QMetaType::QString
+                                 ? QStringView(*static_cast<const QString*>(value.constData()))
+                                 : QStringView(converted);
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-')
         return std::nullopt;
-    return fromQDate(
-        QDate(text.first(4).toInt(), text.sliced(5, 2).toInt(), text.sliced(8, 2).toInt()));
+    const int year = digitsValue(text, 0, 4);
+    const int month = digitsValue(text, 5, 2);
+    const int day = digitsValue(text, 8, 2);
+    if (year < 1 || month < 0 || day < 0)
+        return std::nullopt;
+    // Year 1-9999 in the proleptic Gregorian calendar, as QDate counts it.
+    const std::chrono::year_month_day date{std::chrono::year{year},
+                                           std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    if (!date.ok())
+        return std::nullopt;
+    return Days{date};
 }
 
 std::optional<QString> readText(const QVariant& value)
 {
-    if (value.isNull() || !value.canConvert<QString>())
+    if (value.isNull())
+        return std::nullopt;
+    if (value.typeId() == QMetaType::QString)
+        return *static_cast<const QString*>(value.constData());
+    if (!value.canConvert<QString>())
         return std::nullopt;
     return value.toString();
 }

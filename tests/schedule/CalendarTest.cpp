@@ -1,4 +1,5 @@
 #include "schedule/Calendar.h"
+#include "schedule/DateText.h"
 
 #include "ScheduleTestSupport.h"
 
@@ -12,36 +13,8 @@ namespace {
 using namespace std::chrono;
 using test::ymd;
 
-TEST(Calendar, TageImMonatFollowsTheGregorianRule)
-{
-    struct Case
-    {
-        const char* name;
-        int month;
-        int year;
-        int days;
-    };
-    const Case cases[] = {
-        {"leap year divisible by 4", 2, 2024, 29},
-        {"common year", 2, 2025, 28},
-        {"century not divisible by 400 is common", 2, 2100, 28},
-        {"century divisible by 400 is leap", 2, 2000, 29},
-        {"1900 is common", 2, 1900, 28},
-        {"30-day month", 11, 2026, 30},
-        {"31-day month", 1, 2026, 31},
-        {"month 14 is February of the next year", 14, 2023, 29},
-        {"month 0 is December of the year before", 0, 2026, 31},
-        {"month -10 is February two years before", -10, 2026, 28},
-        {"extreme month", INT_MIN, INT_MIN, TageImMonat(INT_MIN, INT_MIN)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(TageImMonat(c.month, c.year), c.days);
-    }
-}
-
 // DatumAusTeilen, WochentagMo and TageImMonat agree with std::chrono on every day of five
-// centuries, and the bridge to QDate keeps every one of those days.
+// centuries (1800, 1900, 2100 and 2200 common, 2000 leap), and so does the QDate bridge.
 TEST(Calendar, EveryDayOfFiveCenturiesAgreesWithChrono)
 {
     for (Days day = ymd(1800, 1, 1); day <= ymd(2299, 12, 31); day += days{1}) {
@@ -49,53 +22,95 @@ TEST(Calendar, EveryDayOfFiveCenturiesAgreesWithChrono)
         const int y = static_cast<int>(date.year());
         const int m = static_cast<int>(static_cast<unsigned>(date.month()));
         const int d = static_cast<int>(static_cast<unsigned>(date.day()));
+        const auto length = static_cast<unsigned>((date.year() / date.month() / last).day());
         ASSERT_EQ(DatumAusTeilen(y, m, d), day);
         ASSERT_EQ(WochentagMo(day), static_cast<int>(weekday{day}.iso_encoding()));
-        ASSERT_EQ(TageImMonat(m, y), static_cast<int>(static_cast<unsigned>(
-                                         (date.year() / date.month() / last).day())));
-        const QDate bridged = toQDate(day);
-        ASSERT_EQ(bridged, QDate(y, m, d));
-        ASSERT_EQ(toSysDays(bridged), day);
+        ASSERT_EQ(TageImMonat(m, y), static_cast<int>(length));
+        ASSERT_EQ(toQDate(day), QDate(y, m, d));
+        ASSERT_EQ(toSysDays(QDate(y, m, d)), day);
     }
 }
 
-TEST(Calendar, DatumAusTeilenRollsOver)
+// Roll-over beyond the anchors in Calendar.h: negative parts and the limits of int.
+TEST(Calendar, RollOver)
 {
-    struct Case
+    EXPECT_EQ(DatumAusTeilen(2026, 1, -30), ymd(2025, 12, 1)) << "negative day";
+    EXPECT_EQ(DatumAusTeilen(2026, -23, 1), ymd(2024, 1, 1)) << "month -23: two years back";
+    EXPECT_EQ(TageImMonat(-22, 2026), 29) << "February 2024";
+    EXPECT_LT(DatumAusTeilen(INT_MIN, INT_MIN, INT_MIN), DatumAusTeilen(INT_MIN, 1, 1));
+    EXPECT_GT(DatumAusTeilen(INT_MAX, INT_MAX, INT_MAX), DatumAusTeilen(INT_MAX, 12, 31));
+    EXPECT_EQ(DatumAusTeilen(2026, 1, INT_MAX) - DatumAusTeilen(2026, 1, 1), days{INT_MAX - 1});
+}
+
+// The date and time texts of the editor.
+const QLocale german(QLocale::German, QLocale::Germany);
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+const QDate today(2026, 12, 4);
+
+TEST(DateText, DatumNormieren)
+{
+    const struct
     {
         const char* name;
-        int year;
-        int month;
-        int day;
-        Days expected;
+        const QLocale& locale;
+        const char *text, *normalised;
+    } cases[] = {
+        {"empty becomes today", german, "", "04.12.2026"},
+        {"blanks only become today", german, "  ", "04.12.2026"},
+        {"day and month with a point: this year", german, "1.1.", "01.01.2026"},
+        {"blanks around a date", german, " 4.12.2026 ", "04.12.2026"},
+        {"two-digit year up to 29 is 20xx", german, "4.12.29", "04.12.2029"},
+        {"two-digit year from 30 is 19xx", german, "4.12.30", "04.12.1930"},
+        {"29 February of a leap year", german, "29.2.2028", "29.02.2028"},
+        {"29 February of a common year stays", german, "29.2.2027", "29.2.2027"},
+        {"31 April does not roll over", german, "31.4.2026", "31.4.2026"},
+        {"unreadable text loses its trailing point only", german, "45.12.", "45.12"},
+        {"a lone number is not a date", german, "12", "12"},
+        {"a three-digit year is not a year", german, "1.1.202", "1.1.202"},
+        {"four parts", german, "1.1.2026.1", "1.1.2026.1"},
+        {"English: empty becomes today with the locale's separator", english, "", "04/12/2026"},
+        {"English: day first whatever the locale's order", english, "1/12", "01/12/2026"},
+        {"English: the point is read as well", english, "1.12.", "01/12/2026"},
+        {"English: 13 is not a month", english, "1/13/2026", "1/13/2026"},
     };
-    const Case cases[] = {
-        {"29 February of a common year is 1 March", 2027, 2, 29, ymd(2027, 3, 1)},
-        {"29 February of 2100 is 1 March", 2100, 2, 29, ymd(2100, 3, 1)},
-        {"day 0 is the last day of the month before", 2024, 3, 0, ymd(2024, 2, 29)},
-        {"day 45 of January", 2026, 1, 45, ymd(2026, 2, 14)},
-        {"negative day", 2026, 1, -30, ymd(2025, 12, 1)},
-        {"month 13", 2026, 13, 1, ymd(2027, 1, 1)},
-        {"month 0", 2026, 0, 15, ymd(2025, 12, 15)},
-        {"month -12", 2026, -12, 1, ymd(2024, 12, 1)},
-        {"year 0 (1 BC), leap", 0, 2, 29, ymd(0, 2, 29)},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(DatumAusTeilen(c.year, c.month, c.day), c.expected);
+        QString text = QString::fromLatin1(c.text);
+        DatumNormieren(text, c.locale, today);
+        EXPECT_EQ(text, QString::fromLatin1(c.normalised));
     }
+    EXPECT_TRUE(DatumGueltig(u"  ", german, today)) << "an empty field is filled in later";
+    EXPECT_FALSE(DatumGueltig(u"31.04.2026", german, today));
+    EXPECT_EQ(LeerzeichenEntfernen(u"\ta \t "), QStringLiteral("\ta \t")) << "only blanks go";
 }
 
-// Any int inputs give a day count without overflow and keep the order of the days.
-TEST(Calendar, DatumAusTeilenAtTheLimitsOfInt)
+TEST(DateText, ZeitNormieren)
 {
-    const Days earliest = DatumAusTeilen(INT_MIN, INT_MIN, INT_MIN);
-    const Days latest = DatumAusTeilen(INT_MAX, INT_MAX, INT_MAX);
-    EXPECT_LT(earliest, DatumAusTeilen(INT_MIN, 1, 1));
-    EXPECT_GT(latest, DatumAusTeilen(INT_MAX, 12, 31));
-    EXPECT_EQ(DatumAusTeilen(2026, INT_MAX, 1) - DatumAusTeilen(2026, INT_MAX - 1, 1),
-              days{TageImMonat(INT_MAX - 1, 2026)});
-    EXPECT_EQ(DatumAusTeilen(2026, 1, INT_MAX) - DatumAusTeilen(2026, 1, 1), days{INT_MAX - 1});
+    const struct
+    {
+        const char *name, *text, *normalised; // "invalid", or "" for an empty field
+        int minutes;
+    } cases[] = {
+        {"whole hour gets :00", "7", "07:00", 420},
+        {"one-digit minutes", "7:3", "07:03", 423},
+        {"empty hours count as 0", ":30", "00:30", 30},
+        {"last minute", "23:59", "23:59", 1439},
+        {"hour 24", "24:00", "invalid", 0},
+        {"minute 60", "12:60", "invalid", 0},
+        {"two colons", "1:2:3", "invalid", 0},
+        {"empty stays empty, no error", "", "", 0},
+        {"a sign is not a digit", "-1", "invalid", 0},
+        {"letters", "8h", "invalid", 0},
+        {"long digit runs do not wrap round", "4294967304", "invalid", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const NormalisedTime result = ZeitNormieren(QString::fromLatin1(c.text));
+        EXPECT_EQ(result.state == NormalisedTime::State::Invalid ? QStringLiteral("invalid")
+                                                                 : result.text,
+                  QString::fromLatin1(c.normalised));
+        EXPECT_EQ(result.minutes, c.minutes);
+    }
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -24,7 +23,7 @@ QVariant columnValue(const QByteArray& field)
     const QString text = QString::fromUtf8(rest);
     double d = 0;
     std::memcpy(&d, rest.leftJustified(sizeof d, '\0').constData(), sizeof d);
-    switch (static_cast<unsigned char>(field[0]) % 10) {
+    switch (static_cast<unsigned char>(field[0]) % 8) {
     case 0:
         return QVariant();
     case 1:
@@ -34,15 +33,10 @@ QVariant columnValue(const QByteArray& field)
     case 3:
         return d; // any bit pattern: NaN, infinities, huge and tiny values
     case 4:
-        return std::numeric_limits<double>::quiet_NaN();
-    case 5:
-        return rest.size() % 2 ? std::numeric_limits<double>::infinity()
-                               : -std::numeric_limits<double>::infinity();
-    case 6:
         return QDate::fromJulianDay(static_cast<qint64>(d == d ? std::fmod(d, 1e12) : 0));
-    case 7:
+    case 5:
         return rest; // a blob
-    case 8:
+    case 6:
         return QVariant::fromValue<quint64>(text.toULongLong());
     default:
         return text.toDouble();
