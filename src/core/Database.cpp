@@ -46,15 +46,9 @@ bool Database::open(const QString& path, const QString& connect, OpenMode mode,
     if (!file.isFile() || !file.isReadable())
         return fail(QStringLiteral("The database file \"%1\" cannot be read.").arg(path));
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    db.setDatabaseName(path);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
-    if (mode == OpenMode::ReadOnly)
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    db.setConnectOptions(options);
-    if (!db.open())
+    if (const QString problem = connectTo(path, mode, busyTimeoutMs); !problem.isEmpty())
         return fail(QStringLiteral("The database file \"%1\" cannot be opened: %2")
-                        .arg(path, db.lastError().text()));
+                        .arg(path, problem));
     m_open = true;
 
     if (const QString problem = contentsProblem(connect); !problem.isEmpty())
@@ -69,6 +63,17 @@ bool Database::open(const QString& path, const QString& connect, OpenMode mode,
     return true;
 }
 
+QString Database::connectTo(const QString& path, OpenMode mode, int busyTimeoutMs)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(path);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
+    if (mode == OpenMode::ReadOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    return db.open() ? QString() : db.lastError().text();
+}
+
 QString Database::journalProblem() const
 {
     QSqlQuery pragma(connection());
@@ -79,9 +84,14 @@ QString Database::journalProblem() const
 QString Database::contentsProblem(const QString& connect) const
 {
     QSqlQuery query(connection());
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        // SQLITE_BUSY: another program holds the file past the busy timeout.
+        if (query.lastError().nativeErrorCode() == QStringLiteral("5"))
+            return QStringLiteral("The database \"%1\" is locked by another program.")
+                .arg(m_path);
         return QStringLiteral("The file \"%1\" is not a Quillaband database: %2")
             .arg(m_path, query.lastError().text());
+    }
     QStringList tables;
     while (query.next())
         tables << query.value(0).toString();

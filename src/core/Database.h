@@ -38,6 +38,8 @@ private:
     // Why the open file is not a usable database with this password; empty when it is.
     QString contentsProblem(const QString& connect) const;
     QString journalProblem() const;
+    // Adds and opens the connection; the driver's reason on failure.
+    QString connectTo(const QString& path, OpenMode mode, int busyTimeoutMs);
 
     QString m_connectionName;
     QString m_path;

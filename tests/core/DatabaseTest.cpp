@@ -57,7 +57,7 @@ TEST(Database, OpenFailuresGiveReasons)
         QString connect;
         const char* reasonPart;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {"wrong password", good.path(), QStringLiteral(";pwd=wrong"), "password"},
         {"no password", good.path(), QString(), "password"},
         {"missing file", dir.filePath(QStringLiteral("none.kvl")), PasswordGuard::connectString,
@@ -66,10 +66,15 @@ TEST(Database, OpenFailuresGiveReasons)
         {"no Notizen table", noNotes.path(), PasswordGuard::connectString, "no table Notizen"},
         {"no password guard", noGuard.path(), PasswordGuard::connectString, "password"},
     };
+    TemplateCopy locked;
+    RawSql locker(locked.path());
+    locker.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    cases.push_back({"locked by another program", locked.path(), PasswordGuard::connectString,
+                     "locked by another program"});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Database db;
-        EXPECT_FALSE(db.open(c.path, c.connect, OpenMode::ReadWrite));
+        EXPECT_FALSE(db.open(c.path, c.connect, OpenMode::ReadWrite, 50));
         EXPECT_FALSE(db.isOpen());
         EXPECT_TRUE(db.error().contains(QLatin1String(c.reasonPart))) << db.error().toStdString();
     }
