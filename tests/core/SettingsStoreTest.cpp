@@ -152,23 +152,20 @@ TEST(BroadcastEinstellungenLaden, AdoptsDisplaySettingsOnly)
     s.eigeneErlauben = true;
     BroadcastEinstellungenLaden(broadcaster.row, s);
 
-    const Settings before = marked();
-    EXPECT_EQ(s.Sprache, before.Sprache);
-    EXPECT_EQ(s.ImmerOben, before.ImmerOben);
-    EXPECT_EQ(s.dockPos, before.dockPos);
-    EXPECT_EQ(s.sysopStatus, before.sysopStatus);
-    EXPECT_EQ(s.broadcastStatus, before.broadcastStatus);
-    EXPECT_EQ(s.broadcastPfad, before.broadcastPfad);
-    EXPECT_EQ(s.remoteEinstellungen, before.remoteEinstellungen);
-
-    EXPECT_EQ(s.passWort, QStringLiteral("boss"));
-    EXPECT_FALSE(s.eigeneErlauben);
-    EXPECT_FALSE(s.zeigDatum);
-    EXPECT_EQ(s.Speed, 30);
-    EXPECT_EQ(s.fensterHgFarbe, 42);
-    EXPECT_EQ(s.SchriftName, QStringLiteral("Broadcast Font"));
-    EXPECT_EQ(s.SchriftGroesse, 11);
-    EXPECT_EQ(s.SchriftFarbe2, 99);
+    Settings expected = marked();
+    expected.passWort = QStringLiteral("boss");
+    expected.eigeneErlauben = expected.zeigDatum = expected.zeigRahmen = false;
+    expected.Speed = 30;
+    expected.fensterHgFarbe = 42;
+    expected.uhrHgFarbe = Settings::defaultUhrHgFarbe;
+    expected.notizHgFarbe = Settings::defaultNotizHgFarbe;
+    expected.UhrSchriftFarbe = 0;
+    expected.SchriftName = QStringLiteral("Broadcast Font");
+    expected.SchriftGroesse = 11;
+    expected.SchriftFarbe = Settings::defaultSchriftFarbe;
+    expected.SchriftFett = true;
+    expected.SchriftFarbe2 = 99;
+    EXPECT_EQ(s, expected);
 }
 
 // Every column written by a save reads back the same; erstVorbei is left alone.
