@@ -1,131 +1,139 @@
-# Sourced by the end-to-end tests: a private X server (Xvfb, 1920x1080x24) with openbox,
-# both stopped when the test script exits. Also the small polling helpers the tests share.
-#
-#   source x_session.sh
-#   x_session_start            # exports DISPLAY
-#   on_exit "rm -rf $dir"      # more clean-up, run in reverse order at exit
+# Sourced by the end-to-end tests: a private X server (Xvfb, 1920x1080x24) with openbox
+# (x_session_start BIN_DIR), a fresh user with its local database (band_prepare), the band
+# (band_start, band_stop), polling and pictures. All is stopped or removed at exit; the
+# screenshots stay after a failure.
 
-X_SCREEN_WIDTH=1920
-X_SCREEN_HEIGHT=1080
-
-E2E_CLEANUP=()
-
-on_exit()
-{
-    E2E_CLEANUP+=("$1")
-}
-
-run_cleanup()
-{
-    local i
-    for ((i = ${#E2E_CLEANUP[@]} - 1; i >= 0; i--)); do
-        eval "${E2E_CLEANUP[i]}" >/dev/null 2>&1 || true
-    done
-    E2E_CLEANUP=()
-}
-trap run_cleanup EXIT
+X_SCREEN_WIDTH=1920 X_SCREEN_HEIGHT=1080
+CLEANUP=()
+on_exit() { CLEANUP=("$1" "${CLEANUP[@]}"); } # run in reverse order
+trap 'for c in "${CLEANUP[@]}"; do eval "$c" >/dev/null 2>&1; done' EXIT
 trap 'exit 130' INT TERM
-
-fail()
-{
-    echo "FAIL: $*" >&2
+fail() {
+    echo "FAIL: $* (screenshots in ${SHOTS:-none})" >&2
+    SHOTS_KEPT=1
     exit 1
 }
 
 # wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; 1 on timeout.
-wait_until()
-{
-    local limit=$1
+wait_until() {
+    local deadline=$((SECONDS + $1))
     shift
-    local deadline=$((SECONDS + limit))
-    while ! "$@"; do
+    until "$@"; do
         ((SECONDS < deadline)) || return 1
         sleep 0.1
     done
 }
 
-# Stops a process started by this script and waits for it; silent when it is gone already.
-stop_process()
-{
-    local pid=$1
-    [[ -n $pid ]] || return 0
-    kill "$pid" 2>/dev/null || return 0
-    local i
-    for ((i = 0; i < 50; i++)); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+# Stops a process this script started and waits for it; silent when it is gone already.
+stop_process() {
+    [[ -n ${1:-} ]] && kill "$1" 2>/dev/null || return 0
+    wait_until 5 eval "! kill -0 $1 2>/dev/null" || kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
     return 0
 }
 
-x_server_answers()
-{
-    kill -0 "$X_PID" 2>/dev/null && xdpyinfo -display "$1" >/dev/null 2>&1
-}
-
-window_manager_running()
-{
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
-}
-
-# Starts Xvfb on the first display number that is neither locked nor has a socket. Two
-# sessions may pick the same number at the same moment: the loser's Xvfb exits at once
-# ("server already active"), so the next number is tried.
-x_session_start()
-{
-    local log_dir number
-    log_dir=$(mktemp -d /tmp/qb-e2e-x.XXXXXX)
-    on_exit "rm -rf '$log_dir'"
+# Xvfb on the first display number that is neither locked nor has a socket. Two sessions
+# may pick the same number at once: the loser's Xvfb exits ("server already active"),
+# so the next number is tried.
+x_session_start() {
+    BIN_DIR=$(cd "$1" && pwd) || fail "no bin folder $1"
+    [[ -x $BIN_DIR/quillaband && -x $BIN_DIR/quillaband-notes && -f $BIN_DIR/org.kvl ]] ||
+        fail "quillaband, quillaband-notes or org.kvl missing in $BIN_DIR"
+    SHOTS=$(mktemp -d /tmp/qb-e2e.XXXXXX)
+    on_exit '[[ -n ${SHOTS_KEPT:-}${QB_E2E_KEEP_SHOTS:-} ]] || rm -rf "$SHOTS"'
+    local number
     for number in $(seq 40 140); do
         [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-        Xvfb ":$number" -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp \
-            >"$log_dir/xvfb.log" 2>&1 &
+        Xvfb ":$number" -screen 0 ${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24 -nolisten tcp \
+            >"$SHOTS/xvfb.log" 2>&1 &
         X_PID=$!
-        if wait_until 10 x_server_answers ":$number"; then
+        if wait_until 10 eval "kill -0 $X_PID 2>/dev/null && xdpyinfo -display :$number >/dev/null 2>&1"; then
             on_exit "stop_process $X_PID"
-            export DISPLAY=":$number"
+            export DISPLAY=:$number
             break
         fi
         stop_process "$X_PID"
         X_PID=
     done
-    [[ -n $X_PID ]] || fail "no free display for Xvfb ($(tail -n 3 "$log_dir/xvfb.log"))"
+    [[ -n $X_PID ]] || fail "no free display for Xvfb ($(tail -n 3 "$SHOTS/xvfb.log"))"
+    openbox --sm-disable >"$SHOTS/openbox.log" 2>&1 &
+    on_exit "stop_process $!"
+    wait_until 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+        fail "openbox did not start: $(tail -n 3 "$SHOTS/openbox.log")"
+    # The program writes its network-error marker into its current folder, the bin folder.
+    on_exit "rm -f '$BIN_DIR/nefe'"
+}
 
-    openbox --sm-disable >"$log_dir/openbox.log" 2>&1 &
-    WM_PID=$!
-    on_exit "stop_process $WM_PID"
-    wait_until 10 window_manager_running ||
-        fail "openbox did not start: $(tail -n 3 "$log_dir/openbox.log")"
+band_prepare() {
+    export HOME=$(mktemp -d "$SHOTS/home.XXXXXX")
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
+    export XDG_CACHE_HOME=$HOME/.cache XDG_RUNTIME_DIR=$HOME/runtime QT_QPA_PLATFORM=xcb
+    unset XDG_DOCUMENTS_DIR
+    mkdir -p "$XDG_CONFIG_HOME" "$HOME/Documents/Quillaband 3" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+    LOCAL_DB="$HOME/Documents/Quillaband 3/qb.kvl"
+    "$BIN_DIR/quillaband-notes" init "$LOCAL_DB" >/dev/null || fail "init of the local database"
+    band_setting erstVorbei -1 # the first run would open the start page in a browser
+}
+
+# band_setting KEY SQL-VALUE [DATABASE]; band_note TEXT [DATABASE]
+band_setting() {
+    sqlite3 "${3:-$LOCAL_DB}" "UPDATE Einstellungen SET $1 = $2;" || fail "cannot set $1"
+}
+
+band_note() {
+    "$BIN_DIR/quillaband-notes" --db "${2:-$LOCAL_DB}" add "$1" >/dev/null || fail "cannot add $1"
+}
+
+band_windows() { xdotool search --onlyvisible --pid "$BAND_PID" 2>/dev/null; }
+
+# The band is the program's one visible window. A receiver briefly shows its connection
+# band first, so the same window must be seen twice, half a second apart.
+find_band_window() {
+    BAND_WINDOW=$(band_windows)
+    [[ -n $BAND_WINDOW && $BAND_WINDOW != *$'\n'* ]] && sleep 0.5 &&
+        [[ $(band_windows) == "$BAND_WINDOW" ]]
+}
+
+band_start() {
+    rm -f "$BIN_DIR/nefe"
+    (cd "$BIN_DIR" && exec ./quillaband) >"$HOME/band.log" 2>&1 &
+    BAND_PID=$!
+    on_exit "stop_process $BAND_PID"
+    wait_until 20 find_band_window ||
+        fail "no band window within 20 s; log: $(tail -n 5 "$HOME/band.log")"
+    band_geometry || fail "no geometry of the band window $BAND_WINDOW"
+}
+
+band_stop() { stop_process "$BAND_PID" && rm -f "$BIN_DIR/nefe"; }
+
+band_geometry() {
+    local X= Y= WIDTH= HEIGHT= WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$BAND_WINDOW" 2>/dev/null)"
+    BAND_X=$X BAND_Y=$Y BAND_WIDTH=$WIDTH BAND_HEIGHT=$HEIGHT
+    [[ -n $X && -n $Y && -n $WIDTH && -n $HEIGHT ]]
 }
 
 # shot FILE [GEOMETRY]: the root window, optionally cropped (WxH+X+Y), as PNG.
-shot()
-{
-    if [[ -n ${2:-} ]]; then
-        import -window root -crop "$2" +repage "$1"
-    else
-        import -window root "$1"
-    fi
+shot() { import -window root ${2:+-crop "$2" +repage} "$1"; }
+
+# A picture of the ticker band (NotizPan) alone, named by the time; prints the file name.
+# It runs from 2025 twips to the window's width less 90, 45 twips below its top.
+band_shot() {
+    local file=$SHOTS/band-$(date +%H%M%S.%N).png
+    shot "$file" "$((BAND_WIDTH - 141))x$((BAND_HEIGHT - 9))+135+$((BAND_Y + 3))" && echo "$file"
 }
 
-# Number of pixels in which two pictures differ.
-pixels_differing()
-{
-    compare -metric AE "$1" "$2" null: 2>&1 >/dev/null | cut -d' ' -f1
+# Whether the ticker band changes within a second; MOVED: in how many pixels.
+band_moves() {
+    local first second
+    first=$(band_shot) && sleep 1 && second=$(band_shot) || fail "no picture of the band"
+    MOVED=$(compare -metric AE "$first" "$second" null: 2>&1 >/dev/null | cut -d' ' -f1)
+    [[ $MOVED =~ ^[0-9]+$ ]] || fail "cannot compare $first and $second: $MOVED"
+    ((MOVED > 0))
 }
 
 # Number of pixels of exactly the colour "rgb(r,g,b)" in a picture.
-pixels_of_colour()
-{
+pixels_of_colour() {
     convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" \
         -format '%[fx:int(mean*w*h+0.5)]' info:
-}
-
-# The colour of one pixel of a picture as "r,g,b" (0-255).
-pixel_colour()
-{
-    local p="p{$2,$3}"
-    convert "$1" -format "%[fx:int(255*$p.r)],%[fx:int(255*$p.g)],%[fx:int(255*$p.b)]" info:
 }
