@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class QCommandLineParser;
+
 namespace qb {
 
 class Clock;
@@ -25,6 +27,22 @@ public:
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 private:
+    // One parsed command line: the arguments after the command, the database.
+    struct Call
+    {
+        const QCommandLineParser& parser;
+        QStringList arguments;
+        QString database;
+        QTextStream& out;
+        QTextStream& err;
+    };
+
+    int init(const Call& call) const;
+    int list(const Call& call) const;
+    int add(const Call& call) const;
+    int remove(const Call& call) const;
+    int due(const Call& call) const;
+
     const Clock& m_clock;
     QString m_programFolder;
     QString m_defaultDatabase;

@@ -198,6 +198,7 @@ TEST_F(NotesCommandTest, RefusalsAndUsageErrorsExitWithTwo)
         {"unknown command", "show", "Unknown command \"show\".\n" + usage},
         {"an option of another command", "list --daily", "list does not take --daily.\n" + usage},
         {"two texts", "add x y", "add takes one TEXT (quote it).\n"},
+        {"a day that is not a number", "add x --monthly --day -3", "--day takes a number.\n"},
     };
     for (const auto& [name, line, expected] : rows)
         EXPECT_EQ(cmd(line), "2||quillaband-notes: " + expected) << name;
