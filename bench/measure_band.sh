@@ -14,7 +14,6 @@ set -uo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E=$HERE/../tests/e2e
 source "$E2E/x_session.sh"
-source "$E2E/band_session.sh"
 
 [[ $# -ge 1 ]] || fail "usage: measure_band.sh BIN_DIR [SECONDS]"
 PERIOD=${2:-60}
@@ -43,8 +42,8 @@ percent()
         'BEGIN { printf "%.2f", 100 * ticks / hz / seconds }'
 }
 
-x_session_start
-band_session_prepare "$1"
+x_session_start "$1"
+band_prepare
 long_note="Measuring the band:"
 for i in $(seq 1 60); do long_note+=" word$i"; done
 band_note "${MEASURE_NOTE:-$long_note}"
