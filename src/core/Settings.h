@@ -48,12 +48,6 @@ struct Settings
     qint16 Speed = 0;
 
     bool operator==(const Settings&) const = default;
-
-    // The entry of a two-language text pair for Sprache: 1 English, else German.
-    QString text(const QString& english, const QString& german) const
-    {
-        return Sprache == 1 ? english : german;
-    }
 };
 
 } // namespace qb
