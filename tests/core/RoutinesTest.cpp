@@ -10,88 +10,41 @@
 
 using namespace qb;
 
-// The search from the end and its 1-based result counted from the end.
-TEST(TextRoutines, LetztePosition)
+// The string routines, each result checked with what is left of the text; a
+// row reads: routine(arguments) -> result, text afterwards.
+TEST(TextRoutines, PositionsCutsAndReplacements)
 {
-    struct Case
-    {
-        const char* name;
-        QString text;
-        QString pattern;
-        int expected;
+    const auto cut = [](QString text, int count, int side) {
+        const QString piece = Abschneiden(text, count, side);
+        return piece + QLatin1Char('|') + text;
     };
-    const Case cases[] = {
-        {"tab before the ID", QStringLiteral("a\t17"), QStringLiteral("\t"), 3},
-        {"later of two occurrences", QStringLiteral("x\ty\tzz"), QStringLiteral("\t"), 3},
-        {"multi-character pattern", QStringLiteral("ab--cd--e"), QStringLiteral("--"), 3},
-        {"not found", QStringLiteral("abc"), QStringLiteral("\t"), 0},
-        {"empty text", QString(), QStringLiteral("a"), 0},
+    const auto replaced = [](QString text, int position, int count) {
+        ZeichenErsetzen(text, QStringLiteral("X"), position, count);
+        return text;
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(LetztePosition(c.text, c.pattern), c.expected);
-    }
-}
-
-// Cutting from either end, and the bounds at which nothing is cut.
-TEST(TextRoutines, Abschneiden)
-{
-    struct Case
-    {
-        const char* name;
-        QString text;
-        int count;
-        int side;
-        QString piece;
-        QString rest;
+    const auto joined = [](QString text) {
+        ZeilenVerbinden(text);
+        return text;
     };
-    const Case cases[] = {
-        {"ID after the tab", QStringLiteral("a\t17"), 2, 2, QStringLiteral("17"),
-         QStringLiteral("a\t")},
-        {"from the left", QStringLiteral("hello"), 2, 1, QStringLiteral("he"),
-         QStringLiteral("llo")},
-        {"count beyond the length", QStringLiteral("abc"), 4, 2, QString(), QStringLiteral("abc")},
-        {"unknown side", QStringLiteral("abc"), 1, 3, QString(), QStringLiteral("abc")},
-        {"empty text", QString(), 0, 1, QString(), QString()},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        QString text = c.text;
-        EXPECT_EQ(Abschneiden(text, c.count, c.side), c.piece);
-        EXPECT_EQ(text, c.rest);
-    }
-}
-
-TEST(TextRoutines, ZeichenErsetzenAndZeilenVerbinden)
-{
-    struct Case
-    {
-        const char* name;
-        QString text;
-        int position;
-        int count;
-        QString expected;
-    };
-    const Case cases[] = {
-        {"inside", QStringLiteral("abcdef"), 2, 3, QStringLiteral("aXef")},
-        {"range past the end stops at the last character", QStringLiteral("abc"), 2, 10,
-         QStringLiteral("aX")},
-        {"position past the end changes nothing", QStringLiteral("abc"), 4, 1,
-         QStringLiteral("abc")},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        QString text = c.text;
-        ZeichenErsetzen(text, QStringLiteral("X"), c.position, c.count);
-        EXPECT_EQ(text, c.expected);
-    }
-
-    QString lines = QStringLiteral("1\r\n\r\n");
-    ZeilenVerbinden(lines);
-    EXPECT_EQ(lines, QStringLiteral("1  "));
-    QString lone = QStringLiteral("a\rb\nc");
-    ZeilenVerbinden(lone);
-    EXPECT_EQ(lone, QStringLiteral("a\rb\nc")) << "only CR LF pairs are joined";
+    // LetztePosition counts from the end, 1-based; 0 when nothing is found.
+    EXPECT_EQ(LetztePosition(QStringLiteral("a\t17"), QStringLiteral("\t")), 3) << "the ID's tab";
+    EXPECT_EQ(LetztePosition(QStringLiteral("x\ty\tzz"), QStringLiteral("\t")), 3) << "later one";
+    EXPECT_EQ(LetztePosition(QStringLiteral("ab--cd--e"), QStringLiteral("--")), 3);
+    EXPECT_EQ(LetztePosition(QStringLiteral("abc"), QStringLiteral("\t")), 0);
+    EXPECT_EQ(LetztePosition(QString(), QStringLiteral("a")), 0);
+    // Abschneiden cuts at either end, or nothing when the bounds do not fit.
+    EXPECT_EQ(cut(QStringLiteral("a\t17"), 2, 2), QStringLiteral("17|a\t")) << "the ID";
+    EXPECT_EQ(cut(QStringLiteral("hello"), 2, 1), QStringLiteral("he|llo"));
+    EXPECT_EQ(cut(QStringLiteral("abc"), 4, 2), QStringLiteral("|abc")) << "beyond the length";
+    EXPECT_EQ(cut(QStringLiteral("abc"), 1, 3), QStringLiteral("|abc")) << "unknown side";
+    EXPECT_EQ(cut(QString(), 0, 1), QStringLiteral("|"));
+    // ZeichenErsetzen stops at the last character; outside the text it does nothing.
+    EXPECT_EQ(replaced(QStringLiteral("abcdef"), 2, 3), QStringLiteral("aXef"));
+    EXPECT_EQ(replaced(QStringLiteral("abc"), 2, 10), QStringLiteral("aX"));
+    EXPECT_EQ(replaced(QStringLiteral("abc"), 4, 1), QStringLiteral("abc"));
+    // ZeilenVerbinden joins CR LF pairs only.
+    EXPECT_EQ(joined(QStringLiteral("1\r\n\r\n")), QStringLiteral("1  "));
+    EXPECT_EQ(joined(QStringLiteral("a\rb\nc")), QStringLiteral("a\rb\nc"));
 }
 
 // The folder test must not move the process: relative names depend on it.
@@ -146,5 +99,6 @@ TEST(ShellRoutines, HelpPageByLanguage)
     EXPECT_TRUE(HilfeZeigen(platform, 1));
     EXPECT_TRUE(HilfeZeigen(platform, 2));
     EXPECT_FALSE(HilfeZeigen(platform, 3));
-    EXPECT_EQ(platform.calls, (QStringList{"openDocument start-e.htm", "openDocument start-d.htm"}));
+    EXPECT_EQ(platform.calls,
+              (QStringList{"openDocument start-e.htm", "openDocument start-d.htm"}));
 }

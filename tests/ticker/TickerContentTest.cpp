@@ -125,16 +125,6 @@ TEST_F(TickerContentTest, RebuildsEveryHundredthStep)
     EXPECT_FALSE(rebuild()) << "the same text again is no change";
 }
 
-// Only due notes are shown: the schedule decides for Rhythmus above 0.
-TEST_F(TickerContentTest, ShowsDueNotesOnly)
-{
-    addNote(local, QStringLiteral("always"));
-    addNote(local, QStringLiteral("morning"), 1, 8.0 / 24, 9.0 / 24);
-    addNote(local, QStringLiteral("now"), 1, 10.0 / 24, 11.0 / 24);
-    rebuild();
-    EXPECT_EQ(shownTexts(), (QStringList{"L always", "L now"}));
-}
-
 // Which sources show, by receiver mode and the permission for own notes.
 TEST_F(TickerContentTest, SourcesByModeAndPermission)
 {
