@@ -1,7 +1,8 @@
 #!/bin/bash
-# What only a real process shows: exit codes, stdout and stderr kept apart, the template
-# found beside the binary, the default database below the documents folder, and UTF-8
-# text from the command line to the file and back, also in the C locale. $1: the binary.
+# The built companion end to end: init, add of each schedule kind, list, due at chosen
+# moments, remove, a receiver, bad input; exit codes and both streams byte for byte, the
+# template found beside the binary, the default database below the documents folder, and
+# UTF-8 text from the command line to the file and back, also in the C locale. $1: the binary.
 set -euo pipefail
 
 bin=$(realpath "$1")
@@ -49,5 +50,34 @@ check "no arguments: exit 2, usage on stderr only" \
 expect "a missing database" 1 "" \
     $'quillaband-notes: The database file "none.kvl" does not exist.\n' --db none.kvl list
 check "a missing database is not created" test ! -e none.kvl
+
+# Each schedule kind, then what the ticker shows at chosen moments.
+db=kinds.kvl
+expect "init" 0 "" "" init "$db"
+add() { expect "add $1" 0 "$2"$'\n' "" --db "$db" add "${@:3}"; }
+add permanent 1 Always
+add daily 2 Office --daily --from 08:00 --to 17:30
+add weekly 3 Standup --weekly --days mon,wed --start 2026-11-30 --weeks 2
+add "monthly by day" 4 Rent --monthly --day 24 --ahead 2 --start 2026-01-01
+add "last weekday" 5 Review --monthly --nth last --weekday fri --ahead 2 --start 2026-01-01
+add yearly 6 Holidays --yearly --date 24.12 --date 31.12 --ahead 1 --start 2026-01-01
+expect "list" 0 $'1\t0\tAlways\n2\t1\tOffice\n3\t2\tStandup\n4\t3\tRent\n5\t3\tReview\n6\t4\tHolidays\n' \
+    "" --db "$db" list
+expect "due on a Monday at the window's end" 0 $'L\tAlways\nL\tOffice\nL\tStandup\n' "" \
+    --db "$db" due --at 2026-12-07T17:30:00
+expect "due one second later" 0 $'L\tAlways\nL\tStandup\n' "" \
+    --db "$db" due --at 2026-12-07T17:30:01
+expect "due before the last Friday and Christmas Eve" 0 \
+    $'L\tAlways\nL\tRent\nL\tReview\nL\tHolidays\n' "" --db "$db" due --at 2026-12-23T20:00:00
+expect "remove two" 0 "" "" --db "$db" remove 2 6
+expect "remove an unknown ID" 2 "" $'quillaband-notes: There is no note with ID 9.\n' \
+    --db "$db" remove 1 9
+expect "list after remove" 0 $'1\t0\tAlways\n3\t2\tStandup\n4\t3\tRent\n5\t3\tReview\n' "" \
+    --db "$db" list
+expect "a receiver shows the broadcaster's notes first" 0 \
+    $'B\tGrüße · Ärger\nB\tLeap day\nL\tAlways\n' "" \
+    --db "$db" due --at 2027-03-29T12:00:00 --broadcast "$default"
+expect "the editor refuses" 2 "" $'quillaband-notes: No weekday selected.\n' \
+    --db "$db" add x --weekly
 
 [[ $failures == 0 ]] || { echo "$failures failed" && exit 1; }
