@@ -250,3 +250,22 @@ TEST_F(TickerContentTest, MarkerFromEarlierRunSuppressesTheNotice)
     EXPECT_TRUE(notices.shown.isEmpty());
     EXPECT_TRUE(platform.calls.isEmpty());
 }
+
+// A stamp the clock has not reached yet (the clock was set back) or cannot be
+// read must not keep a receiver waiting: the next tick retries.
+TEST_F(TickerContentTest, StampFromTheFutureOrGarbageStillRetries)
+{
+    context.settings.broadcastStatus = true;
+    context.settings.broadcastPfad = QStringLiteral("/nowhere/qb.kvl");
+    context.BroadcastOeffnen();
+    for (const char* stamp : {"2026-12-04 11:00:00\n", "garbage\n"}) {
+        SCOPED_TRACE(stamp);
+        QFile marker(QStringLiteral("nefe"));
+        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+        marker.write(stamp);
+        marker.close();
+        context.NetzFehler = true;
+        content.waitForNetwork(now);
+        EXPECT_FALSE(context.NetzFehler);
+    }
+}
