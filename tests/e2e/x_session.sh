@@ -41,25 +41,31 @@ x_session_start() {
         fail "quillaband, quillaband-notes or org.kvl missing in $BIN_DIR"
     SHOTS=$(mktemp -d /tmp/qb-e2e.XXXXXX)
     on_exit '[[ -n ${SHOTS_KEPT:-}${QB_E2E_KEEP_SHOTS:-} ]] || rm -rf "$SHOTS"'
-    local number
+    local number openbox_pid
     for number in $(seq 40 140); do
         [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-        Xvfb ":$number" -screen 0 ${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24 -nolisten tcp \
+        Xvfb ":$number" -screen 0 ${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24 -nolisten tcp -noreset \
             >"$SHOTS/xvfb.log" 2>&1 &
         X_PID=$!
-        if wait_until 10 eval "kill -0 $X_PID 2>/dev/null && xdpyinfo -display :$number >/dev/null 2>&1"; then
-            on_exit "stop_process $X_PID"
-            export DISPLAY=:$number
-            break
+        export DISPLAY=:$number
+        # -noreset: the probe's disconnect must not reset the server under openbox. A
+        # display number another server takes at the same moment fails one of the two
+        # waits: then both are stopped and the next number is tried.
+        if wait_until 10 eval "kill -0 $X_PID 2>/dev/null && xdpyinfo >/dev/null 2>&1"; then
+            openbox --sm-disable >"$SHOTS/openbox.log" 2>&1 &
+            openbox_pid=$!
+            if wait_until 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"; then
+                on_exit "stop_process $X_PID"
+                on_exit "stop_process $openbox_pid"
+                break
+            fi
+            stop_process "$openbox_pid"
         fi
         stop_process "$X_PID"
         X_PID=
     done
-    [[ -n $X_PID ]] || fail "no free display for Xvfb ($(tail -n 3 "$SHOTS/xvfb.log"))"
-    openbox --sm-disable >"$SHOTS/openbox.log" 2>&1 &
-    on_exit "stop_process $!"
-    wait_until 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
-        fail "openbox did not start: $(tail -n 3 "$SHOTS/openbox.log")"
+    [[ -n $X_PID ]] || fail "no display with Xvfb and openbox ($(tail -n 3 "$SHOTS/xvfb.log" \
+        "$SHOTS/openbox.log"))"
     # The program writes its network-error marker into its current folder, the bin folder.
     on_exit "rm -f '$BIN_DIR/nefe'"
 }
