@@ -22,6 +22,28 @@ void addNote(RecordSet& notes, const QString& text, int rhythmus = 0)
     ASSERT_TRUE(notes.update()) << notes.error().toStdString();
 }
 
+// The Notizen record set of a file, opened as the program opens it.
+struct OpenNotes
+{
+    explicit OpenNotes(const QString& path, OpenMode mode = OpenMode::ReadWrite,
+                       int pageSize = RecordSet::defaultPageSize,
+                       int busyTimeoutMs = Database::defaultBusyTimeoutMs)
+        : notes(db, QStringLiteral("Notizen"), pageSize)
+    {
+        EXPECT_TRUE(db.open(path, PasswordGuard::connectString, mode, busyTimeoutMs))
+            << db.error().toStdString();
+        EXPECT_TRUE(notes.open()) << notes.error().toStdString();
+    }
+    void add(const QStringList& texts)
+    {
+        for (const QString& text : texts)
+            addNote(notes, text);
+    }
+
+    Database db;
+    RecordSet notes;
+};
+
 QStringList walkTexts(RecordSet& notes)
 {
     QStringList texts;
@@ -86,12 +108,9 @@ TEST(Database, OpenFailuresGiveReasons)
 TEST(RecordSet, AddEditDeleteRoundTrip)
 {
     TemplateCopy file;
-    Database db;
-    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
-    RecordSet notes(db, QStringLiteral("Notizen"));
-    ASSERT_TRUE(notes.open());
-    for (const char* text : {"one", "two", "three"})
-        addNote(notes, QString::fromLatin1(text));
+    OpenNotes open(file.path());
+    RecordSet& notes = open.notes;
+    open.add({"one", "two", "three"});
     EXPECT_EQ(walkTexts(notes), (QStringList{"one", "two", "three"}));
 
     ASSERT_TRUE(notes.first());
@@ -106,9 +125,9 @@ TEST(RecordSet, AddEditDeleteRoundTrip)
         << "next() after a delete moves to the row after the deleted one";
 
     RawSql other(file.path());
-    EXPECT_EQ(other.scalar(QStringLiteral("SELECT group_concat(inhalt, ',') FROM Notizen"))
-                  .toString(),
-              QStringLiteral("one,three"));
+    EXPECT_EQ(
+        other.scalar(QStringLiteral("SELECT group_concat(inhalt, ',') FROM Notizen")).toString(),
+        QStringLiteral("one,three"));
 }
 
 // Rows come in ascending ID across page boundaries, including rows that another
@@ -116,12 +135,9 @@ TEST(RecordSet, AddEditDeleteRoundTrip)
 TEST(RecordSet, WalksPagesInTableOrderAndSeesNewRows)
 {
     TemplateCopy file;
-    Database db;
-    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
-    RecordSet notes(db, QStringLiteral("Notizen"), 2);
-    ASSERT_TRUE(notes.open());
-    for (int i = 1; i <= 5; ++i)
-        addNote(notes, QString::number(i));
+    OpenNotes open(file.path(), OpenMode::ReadWrite, 2);
+    RecordSet& notes = open.notes;
+    open.add({"1", "2", "3", "4", "5"});
     EXPECT_EQ(walkTexts(notes), (QStringList{"1", "2", "3", "4", "5"}));
 
     ASSERT_TRUE(notes.first());
@@ -148,21 +164,15 @@ TEST(RecordSet, BookmarksSurviveReopen)
     TemplateCopy file;
     QString mark;
     {
-        Database db;
-        ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
-        RecordSet notes(db, QStringLiteral("Notizen"), 2);
-        ASSERT_TRUE(notes.open());
-        for (const char* text : {"a", "b", "c", "d"})
-            addNote(notes, QString::fromLatin1(text));
-        ASSERT_TRUE(notes.first());
-        notes.next();
-        notes.next();
-        mark = notes.bookmark();
+        OpenNotes writing(file.path(), OpenMode::ReadWrite, 2);
+        writing.add({"a", "b", "c", "d"});
+        ASSERT_TRUE(writing.notes.first());
+        writing.notes.next();
+        writing.notes.next();
+        mark = writing.notes.bookmark();
     }
-    Database db;
-    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadOnly));
-    RecordSet notes(db, QStringLiteral("Notizen"), 2);
-    ASSERT_TRUE(notes.open());
+    OpenNotes open(file.path(), OpenMode::ReadOnly, 2);
+    RecordSet& notes = open.notes;
     ASSERT_TRUE(notes.setBookmark(mark));
     EXPECT_EQ(notes.value(QStringLiteral("inhalt")).toString(), QStringLiteral("c"));
     ASSERT_TRUE(notes.next());
@@ -177,12 +187,9 @@ TEST(RecordSet, BookmarksSurviveReopen)
 TEST(RecordSet, FindLastById)
 {
     TemplateCopy file;
-    Database db;
-    ASSERT_TRUE(db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
-    RecordSet notes(db, QStringLiteral("Notizen"));
-    ASSERT_TRUE(notes.open());
-    for (const char* text : {"x", "y", "z"})
-        addNote(notes, QString::fromLatin1(text));
+    OpenNotes open(file.path());
+    RecordSet& notes = open.notes;
+    open.add({"x", "y", "z"});
     const qint64 lastId = notes.lastAdded();
 
     ASSERT_TRUE(notes.findLast(QStringLiteral("ID = %1").arg(lastId - 1)));
@@ -203,25 +210,17 @@ TEST(RecordSet, FindLastById)
 TEST(RecordSet, TwoConnectionsShareOneFile)
 {
     TemplateCopy file;
-    Database writer;
-    Database reader;
-    ASSERT_TRUE(writer.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite));
-    ASSERT_TRUE(reader.open(file.path(), PasswordGuard::connectString, OpenMode::ReadOnly));
-    RecordSet written(writer, QStringLiteral("Notizen"));
-    RecordSet read(reader, QStringLiteral("Notizen"));
-    ASSERT_TRUE(written.open());
-    ASSERT_TRUE(read.open());
-    addNote(written, QStringLiteral("from the writer"));
+    OpenNotes writer(file.path());
+    OpenNotes reader(file.path(), OpenMode::ReadOnly);
+    RecordSet& read = reader.notes;
+    writer.add({"from the writer"});
     EXPECT_EQ(walkTexts(read), QStringList{QStringLiteral("from the writer")});
     EXPECT_EQ(RawSql(file.path()).scalar(QStringLiteral("PRAGMA journal_mode")).toString(),
               QStringLiteral("delete"));
     EXPECT_FALSE(read.addNew() && read.update()) << "a read-only connection never writes";
 
-    Database impatient;
-    ASSERT_TRUE(impatient.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite,
-                               100));
-    RecordSet blocked(impatient, QStringLiteral("Notizen"));
-    ASSERT_TRUE(blocked.open());
+    OpenNotes impatient(file.path(), OpenMode::ReadWrite, RecordSet::defaultPageSize, 100);
+    RecordSet& blocked = impatient.notes;
     RawSql locker(file.path());
     ASSERT_EQ(locker.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
     ASSERT_TRUE(blocked.edit());
