@@ -1,11 +1,15 @@
 #include "TickerApplication.h"
 
+#include "TerminalBand.h"
+
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
 #include "dialogs/BubbleHost.h"
 #include "dialogs/FliegBubble.h"
+#include "dialogs/MeldungHost.h"
 #include "platform/Clock.h"
 #include "settings/NetzConnect.h"
+#include "settings/SettingsCommand.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
@@ -49,7 +53,20 @@ void TickerApplication::showTicker()
     m_bubbles->setFallbackAnchor(m_terminal.get());
     QObject::connect(m_terminal.get(), &Terminal::endRequested, m_terminal.get(),
                      [this] { end(); });
+    connectSettings();
     m_terminal->show();
+}
+
+void TickerApplication::connectSettings()
+{
+    const auto pause = [this](double seconds) { this->pause(seconds); };
+    m_questions = std::make_unique<MeldungHost>(m_platform, m_context.settings, pause);
+    m_questions->setBand(m_terminal.get());
+    m_band = std::make_unique<TerminalBand>(*m_terminal, *m_content, m_platform);
+    m_settingsCommand = std::make_unique<SettingsCommand>(m_context, m_platform, *m_band,
+                                                          *m_bubbles, *m_questions, pause);
+    QObject::connect(m_terminal.get(), &Terminal::settingsRequested, m_terminal.get(),
+                     [this] { m_settingsCommand->run(); });
 }
 
 void TickerApplication::processEvents()

@@ -5,7 +5,9 @@
 #include "dialogs/MBoxButton.h"
 #include "dialogs/MeldungHost.h"
 #include "settings/Einstellungen.h"
+#include "settings/PassTest.h"
 #include "settings/PreviewPanel.h"
+#include "settings/SettingsCommand.h"
 #include "support/RawSql.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TemplateCopy.h"
@@ -457,6 +459,53 @@ private slots:
         // Esc with no popup open closes the window.
         QTest::keyClick(m_window, Qt::Key_Escape);
         QVERIFY(!m_window->isVisible());
+    }
+
+    void settingsCommand_data()
+    {
+        QTest::addColumn<bool>("sysop");
+        QTest::addColumn<QString>("entry"); // typed into the prompt; empty: cancelled
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("sysop off: no prompt") << false << "" << true;
+        QTest::newRow("the right password") << true << "pw" << true;
+        QTest::newRow("prompt cancelled") << true << "" << false;
+    }
+
+    // A refused prompt lets the band run on in the layer ImmerOben gives it.
+    void settingsCommand()
+    {
+        QFETCH(bool, sysop);
+        QFETCH(QString, entry);
+        QFETCH(bool, shown);
+        memory().sysopStatus = sysop;
+        memory().passWort = QStringLiteral("pw");
+        memory().ImmerOben = false;
+        SettingsCommand command(*m_context, *m_platform, m_band, *m_bubbles, *m_questions,
+                                [](double) {});
+        QTimer::singleShot(0, this, [entry, sysop] {
+            if (!sysop)
+                return;
+            auto* prompt = qobject_cast<PassTest*>(QApplication::activeModalWidget());
+            QVERIFY(prompt);
+            auto* field = prompt->findChild<QLineEdit*>(QStringLiteral("PaßText"));
+            if (entry.isEmpty()) {
+                QTest::keyClick(field, Qt::Key_Escape);
+                return;
+            }
+            QTest::keyClicks(field, entry);
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        command.run();
+        m_window = command.window();
+        QCOMPARE(!m_window.isNull(), shown);
+        QCOMPARE(m_platform->calls.contains("beep"), sysop);
+        if (shown) {
+            QVERIFY(m_window->isVisible());
+            QVERIFY(m_band.calls.contains("SpracheEinstellen"));
+            QVERIFY(!m_band.calls.contains("startTimer"));
+        } else {
+            QCOMPARE(m_band.calls, (QStringList{"startTimer", "FormAktiv 1", "topmost off"}));
+        }
     }
 };
 
