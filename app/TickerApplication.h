@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/StartUp.h"
+#include "editor/ui/NoteWindowContext.h"
 #include "ticker/TickerFeed.h"
 
 #include <memory>
@@ -43,6 +44,7 @@ private:
     void end();
     // The Settings command: password prompt and settings window.
     void connectSettings();
+    NoteWindowContext noteWindowContext() const;
 
     AppContext& m_context;
     Platform& m_platform;

@@ -61,6 +61,8 @@ public:
     qint64 lastAdded() const { return m_lastAdded; }
 
     const QString& error() const { return m_error; }
+    // The error of an update() whose row was deleted by someone else meanwhile.
+    static inline const QString rowGoneError = QStringLiteral("The row no longer exists.");
 
 private:
     enum class Pending { None, Edit, Add };
