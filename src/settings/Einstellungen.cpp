@@ -25,6 +25,8 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include <utility>
+
 namespace qb {
 
 Einstellungen::Einstellungen(AppContext& context, Platform& platform, TickerBand& band,
@@ -115,13 +117,19 @@ void Einstellungen::connectReactions()
 
 // Loading, in this order: place, copy, captions, the options and boxes (their reactions
 // run), the preview, the path controls by the receiver box; the changed flag cleared.
-void Einstellungen::load()
+void Einstellungen::place()
 {
     const int screenHeight = twips::fromPixels(m_platform.screenSize().height());
-    const QPoint position =
-        SettingsRules::windowPosition(m_band.geometryTwips().top(), screenHeight);
+    const int outerHeight = twips::fromPixels(frameGeometry().height());
+    const QPoint position = SettingsRules::windowPosition(
+        m_band.geometryTwips().top(), screenHeight,
+        std::max(outerHeight, SettingsRules::windowHeight));
     move(twips::toPixels(position.x()), twips::toPixels(position.y()));
+}
 
+void Einstellungen::load()
+{
+    place();
     m_working = m_context.settings;
     m_element = 1;
     Beschriften();
@@ -403,6 +411,9 @@ void Einstellungen::closeEvent(QCloseEvent* event)
 bool Einstellungen::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
+        // The title bar is known now: at the bottom it must not push the window off screen.
+        if (!std::exchange(m_framed, true))
+            place();
         m_band.setTopmost(false);
         m_platform.setTopmost(*this, true);
         m_speichernBef->setFocus(Qt::ActiveWindowFocusReason);

@@ -67,6 +67,8 @@ private:
 
     // Behaviour (Einstellungen.cpp).
     void load();
+    // Placement by the band; the outer height once the window manager has framed it.
+    void place();
     void selectElement(int n);
     void showElementButtons();
     void chooseColour(int button);
@@ -93,6 +95,7 @@ private:
     int m_element = 1;
     bool m_changed = false;
     bool m_skip = false;
+    bool m_framed = false;
 
     QFrame* m_zzzPanel[7] = {};
     QLabel* m_legendePan[5] = {};

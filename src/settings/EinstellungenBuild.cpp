@@ -81,7 +81,15 @@ void Einstellungen::build()
     setAutoFillBackground(true);
     QPalette grey = palette();
     grey.setColor(QPalette::Window, colour::toQColor(12632256));
+    // Disabled captions stay readable on the grey ground.
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text,
+                                           QPalette::ButtonText})
+        grey.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     setPalette(grey);
+    // The layout's twips were made for a face of about 8 points.
+    QFont face = font();
+    face.setPointSizeF(7.5);
+    setFont(face);
 
     buildSysopGroup();
     buildDisplayGroups();
@@ -179,7 +187,14 @@ void Einstellungen::buildBroadcastGroup()
     legend(2, broadcast, QRect(375, 1725, 5565, 285));
     m_eigeneChe = make<QCheckBox>(broadcast, QStringLiteral("EigeneChe"),
                                   QRect(105, 2130, 5900, 285));
+    QFont small = font();
+    small.setPointSize(7);
+    for (QLabel* hint : {m_legendePan[1], m_legendePan[2]})
+        hint->setFont(small);
+    // The help link follows close behind the box.
+    m_broadcastStatusChe->setFont(small);
     for (QPushButton* link : m_hilfePan) {
+        link->setFont(small);
         link->setFlat(true);
         link->setCursor(Qt::PointingHandCursor);
         link->setStyleSheet(QStringLiteral("color: #0000c0; text-align: left;"));

@@ -1,6 +1,7 @@
 #include "SettingsRules.h"
 
 #include "SettingsTexts.h"
+#include "dialogs/Placement.h"
 
 #include <cmath>
 
@@ -113,9 +114,9 @@ PopupGeometry helpPopup(int n)
     return popup;
 }
 
-QPoint windowPosition(int bandTop, int screenHeight)
+QPoint windowPosition(int bandTop, int screenHeight, int height)
 {
-    return QPoint(500, bandTop < 100 ? 200 : screenHeight - windowHeight - 200);
+    return QPoint(500, placement::bandAtTop(bandTop) ? 200 : screenHeight - height - 200);
 }
 
 QPointF passTestPosition(const QRect& band, int screenHeight)
@@ -123,8 +124,9 @@ QPointF passTestPosition(const QRect& band, int screenHeight)
     constexpr double width = 5865;
     constexpr double height = 2070;
     const double left = 500 + windowWidth / 2.0 - width / 2;
-    const double top = band.top() >= 100 ? screenHeight - height - band.height() / 2.0
-                                         : band.top() + band.height() / 2.0;
+    const double top = placement::bandAtTop(band.top())
+                           ? band.top() + band.height() / 2.0
+                           : screenHeight - height - band.height() / 2.0;
     return QPointF(left, top);
 }
 

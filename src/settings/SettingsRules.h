@@ -80,8 +80,9 @@ struct PopupGeometry
 PopupGeometry helpPopup(int n);
 
 // The settings window's top-left corner: 500 from the left; 200 from the top while the
-// band is at the top (its top under 100), else 200 above the screen's lower edge.
-QPoint windowPosition(int bandTop, int screenHeight);
+// band is at the top (its top under 100), else the window's lower edge 200 above the
+// screen's. height: the window's outer height, title bar included.
+QPoint windowPosition(int bandTop, int screenHeight, int height = windowHeight);
 
 // The password prompt (5865 x 2070) centred over the settings window's place, its edge on
 // the band's middle line on the side that faces the middle of the screen.
