@@ -28,12 +28,6 @@ constexpr ButtonSlot rowOf[4][3] = {
     {{true, 1470, 1860}, {}, {}},
 };
 
-QRect pixelRect(int left, int top, int width, int height)
-{
-    return QRect(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                 twips::toPixels(height));
-}
-
 } // namespace
 
 mBox::mBox(qint16 sprache, int buttonSet, const QString& text, const Place& place, Pause pause,
@@ -56,7 +50,7 @@ mBox::mBox(qint16 sprache, int buttonSet, const QString& text, const Place& plac
 
     m_mTextPan = new QLabel(text, this);
     m_mTextPan->setObjectName(QStringLiteral("mTextPan"));
-    m_mTextPan->setGeometry(pixelRect(750, 570, 2760, 1290));
+    m_mTextPan->setGeometry(twips::toPixels(QRect(750, 570, 2760, 1290)));
     QFont textFont(QStringLiteral("MS Sans Serif"));
     textFont.setPointSizeF(8.25);
     m_mTextPan->setFont(textFont);
@@ -84,7 +78,8 @@ void mBox::layOutButtons(qint16 sprache)
         button->setText(captions[number]);
         button->setAccessibleName(captions[number]);
         const ButtonSlot& slot = rowOf[m_buttonSet - 1][number];
-        button->setGeometry(pixelRect(slot.left, buttonTopTwips, slot.width, buttonHeightTwips));
+        button->setGeometry(
+            twips::toPixels(QRect(slot.left, buttonTopTwips, slot.width, buttonHeightTwips)));
         button->setVisible(slot.visible);
         connect(button, &MBoxButton::pressedDown, this, [this, number] { press(number); });
         connect(button, &MBoxButton::releasedUp, this, [this, number] { release(number); });

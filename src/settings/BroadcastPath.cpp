@@ -32,8 +32,8 @@ QString mountTypeOf(const QString& path)
         if (fields.size() < 3)
             continue;
         // Blanks in mount points are written as \040.
-        const QString point = QString::fromUtf8(fields[1]).replace(QStringLiteral("\\040"),
-                                                                   QStringLiteral(" "));
+        const QString point =
+            QString::fromUtf8(fields[1]).replace(QStringLiteral("\\040"), QStringLiteral(" "));
         const bool holds = point == QStringLiteral("/") || path == point ||
                            path.startsWith(point + QLatin1Char('/'));
         if (holds && point.size() >= best.size()) {
@@ -49,14 +49,14 @@ QString mountTypeOf(const QString& path)
 bool isNetworkMountType(const QString& type)
 {
     static const QStringList kernel = {
-        QStringLiteral("nfs"),  QStringLiteral("nfs4"), QStringLiteral("cifs"),
+        QStringLiteral("nfs"),  QStringLiteral("nfs4"),  QStringLiteral("cifs"),
         QStringLiteral("smb3"), QStringLiteral("smbfs"), QStringLiteral("afs"),
         QStringLiteral("9p"),   QStringLiteral("ncpfs"), QStringLiteral("ceph"),
     };
     static const QStringList fuse = {
-        QStringLiteral("fuse.sshfs"),    QStringLiteral("fuse.gvfsd-fuse"),
-        QStringLiteral("fuse.smbnetfs"), QStringLiteral("fuse.kio-fuse"),
-        QStringLiteral("fuse.rclone"),   QStringLiteral("fuse.glusterfs"),
+        QStringLiteral("fuse.sshfs"),     QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("fuse.smbnetfs"),  QStringLiteral("fuse.kio-fuse"),
+        QStringLiteral("fuse.rclone"),    QStringLiteral("fuse.glusterfs"),
         QStringLiteral("fuse.curlftpfs"),
     };
     return kernel.contains(type) || fuse.contains(type);
@@ -66,7 +66,9 @@ bool liesOnOtherComputer(const QString& path)
 {
     if (path.startsWith(QStringLiteral("//")) || path.startsWith(QStringLiteral("\\\\")))
         return true;
-    struct statfs info{};
+    struct statfs info
+    {
+    };
     if (statfs(QFile::encodeName(path).constData(), &info) != 0)
         return false;
     switch (static_cast<unsigned long>(info.f_type)) {

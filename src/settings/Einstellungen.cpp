@@ -121,9 +121,9 @@ void Einstellungen::place()
 {
     const int screenHeight = twips::fromPixels(m_platform.screenSize().height());
     const int outerHeight = twips::fromPixels(frameGeometry().height());
-    const QPoint position = SettingsRules::windowPosition(
-        m_band.geometryTwips().top(), screenHeight,
-        std::max(outerHeight, SettingsRules::windowHeight));
+    const QPoint position =
+        SettingsRules::windowPosition(m_band.geometryTwips().top(), screenHeight,
+                                      std::max(outerHeight, SettingsRules::windowHeight));
     move(twips::toPixels(position.x()), twips::toPixels(position.y()));
 }
 
@@ -155,9 +155,9 @@ void Einstellungen::load()
     m_zeigDatumChe->setChecked(stored.zeigDatum);
 
     const bool receiver = m_broadcastStatusChe->isChecked();
-    for (QWidget* control : {static_cast<QWidget*>(m_legendePan[0]),
-                             static_cast<QWidget*>(m_legendePan[1]),
-                             static_cast<QWidget*>(m_broadcastPfadPan)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_legendePan[0]), static_cast<QWidget*>(m_legendePan[1]),
+          static_cast<QWidget*>(m_broadcastPfadPan)})
         control->setEnabled(receiver);
 
     if (QAbstractButton* speed = m_speedOpt->button(stored.Speed))
@@ -211,8 +211,8 @@ void Einstellungen::chooseColour(int button)
     if (!field)
         return;
     qint32& value = SettingsRules::colourOf(m_working, *field);
-    const QString title = SettingsTexts::colourDialogTitle(m_farbWahlBef[button]->text(),
-                                                           m_context.settings.Sprache);
+    const QString title =
+        SettingsTexts::colourDialogTitle(m_farbWahlBef[button]->text(), m_context.settings.Sprache);
     const std::optional<qint32> chosen = m_platform.chooseColour(title, value);
     if (!chosen)
         return;
@@ -255,9 +255,9 @@ void Einstellungen::reset()
 void Einstellungen::receiverReaction(bool on)
 {
     m_skip = on ? !m_sysopStatusChe->isChecked() : true;
-    for (QWidget* control : {static_cast<QWidget*>(m_legendePan[0]),
-                             static_cast<QWidget*>(m_legendePan[1]),
-                             static_cast<QWidget*>(m_broadcastPfadPan)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_legendePan[0]), static_cast<QWidget*>(m_legendePan[1]),
+          static_cast<QWidget*>(m_broadcastPfadPan)})
         control->setEnabled(on);
     for (QWidget* control :
          {static_cast<QWidget*>(m_legendePan[2]), static_cast<QWidget*>(m_broadcastMasterChe),
@@ -305,8 +305,8 @@ void Einstellungen::choosePath()
     const QString path = *chosen;
     if (!liesOnOtherComputer(path)) {
         m_platform.setTopmost(*this, false);
-        const int answer = m_questions.MeldungZeigen(
-            2, SettingsTexts::pathQuestion(m_context.settings.Sprache));
+        const int answer =
+            m_questions.MeldungZeigen(2, SettingsTexts::pathQuestion(m_context.settings.Sprache));
         m_platform.setTopmost(*this, true);
         if (answer == 2)
             return;
@@ -317,10 +317,10 @@ void Einstellungen::choosePath()
 
 void Einstellungen::showPath()
 {
-    const QString shown = m_working.broadcastPfad.isEmpty()
-                              ? SettingsCaptions::forLanguage(m_working.Sprache == 2 ? 2 : 1)
-                                    ->notSpecified
-                              : m_working.broadcastPfad;
+    const QString shown =
+        m_working.broadcastPfad.isEmpty()
+            ? SettingsCaptions::forLanguage(m_working.Sprache == 2 ? 2 : 1)->notSpecified
+            : m_working.broadcastPfad;
     m_broadcastPfadPan->setText(shown);
     m_broadcastPfadPan->setAccessibleDescription(shown);
 }
@@ -351,8 +351,8 @@ void Einstellungen::escape()
 // The check, then the store; on either failure the window keeps the working copy.
 bool Einstellungen::speichern()
 {
-    if (const auto failure = SettingsRules::checkBeforeSaving(
-            m_working, m_passwortTex->isEnabled(), m_working.Sprache)) {
+    if (const auto failure = SettingsRules::checkBeforeSaving(m_working, m_passwortTex->isEnabled(),
+                                                              m_working.Sprache)) {
         m_platform.beep();
         m_bubbles.BubbleZeigen(failure->bubble.x(), failure->bubble.y(), failure->text);
         return false;
@@ -361,8 +361,7 @@ bool Einstellungen::speichern()
     if (!outcome.stored) {
         m_platform.beep();
         MeldungPanSetzen(*m_meldungPan,
-                         SettingsTexts::storeFailed(m_working.Sprache, outcome.reason),
-                         meldungRot);
+                         SettingsTexts::storeFailed(m_working.Sprache, outcome.reason), meldungRot);
         return false;
     }
     m_changed = false;

@@ -33,8 +33,8 @@ class Einstellungen : public QWidget
     Q_OBJECT
 
 public:
-    Einstellungen(AppContext& context, Platform& platform, TickerBand& band,
-                  BubbleHost& bubbles, MeldungHost& questions, QWidget* parent = nullptr);
+    Einstellungen(AppContext& context, Platform& platform, TickerBand& band, BubbleHost& bubbles,
+                  MeldungHost& questions, QWidget* parent = nullptr);
     ~Einstellungen() override;
 
     const Settings& working() const { return m_working; }

@@ -22,17 +22,11 @@ namespace qb {
 
 namespace {
 
-QRect px(const QRect& twipsRect)
-{
-    return QRect(twips::toPixels(twipsRect.x()), twips::toPixels(twipsRect.y()),
-                 twips::toPixels(twipsRect.width()), twips::toPixels(twipsRect.height()));
-}
-
 template <class Control> Control* make(QWidget* parent, const QString& name, const QRect& rect)
 {
     auto* control = new Control(parent);
     control->setObjectName(name);
-    control->setGeometry(px(rect));
+    control->setGeometry(twips::toPixels(rect));
     return control;
 }
 
@@ -82,8 +76,8 @@ void Einstellungen::build()
     QPalette grey = palette();
     grey.setColor(QPalette::Window, colour::toQColor(12632256));
     // Disabled captions stay readable on the grey ground.
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text,
-                                           QPalette::ButtonText})
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         grey.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     setPalette(grey);
     // The layout's twips were made for a face of about 8 points.
@@ -102,8 +96,8 @@ void Einstellungen::build()
         connect(m_kommentarPan[n - 1], &HelpPopup::done, this, &Einstellungen::closeHelp);
     }
     // Clicks on the ground, the hint and message lines, labels and groups close the popups.
-    for (QWidget* ground : {static_cast<QWidget*>(m_hinweisPan),
-                            static_cast<QWidget*>(m_meldungPan)})
+    for (QWidget* ground :
+         {static_cast<QWidget*>(m_hinweisPan), static_cast<QWidget*>(m_meldungPan)})
         ground->installEventFilter(this);
     for (QWidget* ground : m_zzzPanel)
         ground->installEventFilter(this);
@@ -130,11 +124,12 @@ QLabel* Einstellungen::legend(int n, QWidget* parent, const QRect& twipsRect)
 void Einstellungen::buildSysopGroup()
 {
     QFrame* sysop = group(1, SettingsRules::zzzPanel1);
-    m_sysopStatusChe = make<QCheckBox>(sysop, QStringLiteral("SysopStatusChe"),
-                                       QRect(105, 75, 2130, 285));
+    m_sysopStatusChe =
+        make<QCheckBox>(sysop, QStringLiteral("SysopStatusChe"), QRect(105, 75, 2130, 285));
     m_hilfePan[0] = make<QPushButton>(sysop, QStringLiteral("HilfePan1"), SettingsRules::hilfePan1);
     legend(3, sysop, QRect(105, 480, 810, 285));
-    m_passwortTex = make<QLineEdit>(sysop, QStringLiteral("PasswortTex"), SettingsRules::passwortTex);
+    m_passwortTex =
+        make<QLineEdit>(sysop, QStringLiteral("PasswortTex"), SettingsRules::passwortTex);
     m_passwortTex->setMaxLength(100);
     m_passwortTex->setEchoMode(QLineEdit::Password);
     m_legendePan[3]->setBuddy(m_passwortTex);
@@ -173,10 +168,10 @@ void Einstellungen::buildDisplayGroups()
 void Einstellungen::buildBroadcastGroup()
 {
     QFrame* broadcast = group(2, SettingsRules::zzzPanel2);
-    m_broadcastStatusChe = make<QCheckBox>(broadcast, QStringLiteral("BroadcastStatusChe"),
-                                           QRect(105, 75, 2850, 285));
-    m_hilfePan[1] = make<QPushButton>(broadcast, QStringLiteral("HilfePan2"),
-                                      SettingsRules::hilfePan2);
+    m_broadcastStatusChe =
+        make<QCheckBox>(broadcast, QStringLiteral("BroadcastStatusChe"), QRect(105, 75, 2850, 285));
+    m_hilfePan[1] =
+        make<QPushButton>(broadcast, QStringLiteral("HilfePan2"), SettingsRules::hilfePan2);
     legend(0, broadcast, QRect(375, 420, 5565, 285));
     m_broadcastPfadPan = make<QPushButton>(broadcast, QStringLiteral("BroadcastPfadPan"),
                                            SettingsRules::broadcastPfadPan);
@@ -185,8 +180,8 @@ void Einstellungen::buildBroadcastGroup()
     m_broadcastMasterChe = make<QCheckBox>(broadcast, QStringLiteral("BroadcastMasterChe"),
                                            QRect(105, 1440, 5900, 285));
     legend(2, broadcast, QRect(375, 1725, 5565, 285));
-    m_eigeneChe = make<QCheckBox>(broadcast, QStringLiteral("EigeneChe"),
-                                  QRect(105, 2130, 5900, 285));
+    m_eigeneChe =
+        make<QCheckBox>(broadcast, QStringLiteral("EigeneChe"), QRect(105, 2130, 5900, 285));
     QFont small = font();
     small.setPointSize(7);
     for (QLabel* hint : {m_legendePan[1], m_legendePan[2]})
@@ -210,13 +205,13 @@ void Einstellungen::buildElementGroup()
             make<QPushButton>(elements, QStringLiteral("FarbWahlBef%1").arg(k + 1), buttons[k]);
         m_farbWahlBef[k]->hide();
     }
-    m_schriftWahlBef = make<QPushButton>(elements, QStringLiteral("SchriftWahlBef"),
-                                         QRect(2640, 90, 810, 420));
+    m_schriftWahlBef =
+        make<QPushButton>(elements, QStringLiteral("SchriftWahlBef"), QRect(2640, 90, 810, 420));
     m_schriftWahlBef->hide();
-    m_zeigDatumChe = make<QCheckBox>(elements, QStringLiteral("ZeigDatumChe"),
-                                     QRect(3780, 15, 2250, 240));
-    m_zeigRandChe = make<QCheckBox>(elements, QStringLiteral("ZeigRandChe"),
-                                    QRect(3780, 240, 2250, 240));
+    m_zeigDatumChe =
+        make<QCheckBox>(elements, QStringLiteral("ZeigDatumChe"), QRect(3780, 15, 2250, 240));
+    m_zeigRandChe =
+        make<QCheckBox>(elements, QStringLiteral("ZeigRandChe"), QRect(3780, 240, 2250, 240));
     m_preview = new PreviewPanel(elements);
 }
 
@@ -228,12 +223,12 @@ void Einstellungen::buildFoot()
     m_meldungPan = make<QLabel>(this, QStringLiteral("MeldungPan"), QRect(60, 8220, 6105, 345));
     m_meldungPan->setAlignment(Qt::AlignCenter);
     MeldungPanLeeren(*m_meldungPan);
-    m_speichernBef = make<QPushButton>(this, QStringLiteral("SpeichernBef"),
-                                       QRect(6285, 7350, 1845, 360));
-    m_abbrechenBef = make<QPushButton>(this, QStringLiteral("AbbrechenBef"),
-                                       QRect(6285, 7770, 1845, 360));
-    m_standardBef = make<QPushButton>(this, QStringLiteral("StandardBef"),
-                                      QRect(6285, 8205, 1845, 360));
+    m_speichernBef =
+        make<QPushButton>(this, QStringLiteral("SpeichernBef"), QRect(6285, 7350, 1845, 360));
+    m_abbrechenBef =
+        make<QPushButton>(this, QStringLiteral("AbbrechenBef"), QRect(6285, 7770, 1845, 360));
+    m_standardBef =
+        make<QPushButton>(this, QStringLiteral("StandardBef"), QRect(6285, 8205, 1845, 360));
 }
 
 // The caption routine: every caption in the working language; other values change nothing.

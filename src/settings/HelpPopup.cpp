@@ -13,12 +13,6 @@ namespace {
 
 constexpr int popupWidth = 5670;
 
-QRect pixelRect(int left, int top, int width, int height)
-{
-    return QRect(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                 twips::toPixels(height));
-}
-
 } // namespace
 
 HelpPopup::HelpPopup(int number, QWidget* parent) : QFrame(parent), m_number(number)
@@ -34,7 +28,7 @@ HelpPopup::HelpPopup(int number, QWidget* parent) : QFrame(parent), m_number(num
         number == 1 ? SettingsRules::kommentarTextHeight1 : SettingsRules::kommentarTextHeight2;
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("KommentarTextPan%1").arg(number));
-    m_text->setGeometry(pixelRect(105, 105, 5385, textHeight));
+    m_text->setGeometry(twips::toPixels(QRect(105, 105, 5385, textHeight)));
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -68,8 +62,9 @@ void HelpPopup::setTexts(const QString& help, const QString& close)
 void HelpPopup::open()
 {
     const SettingsRules::PopupGeometry geometry = SettingsRules::helpPopup(m_number);
-    m_close->setGeometry(pixelRect(105, geometry.closeTop, 5445, SettingsRules::closeLinkHeight));
-    setGeometry(pixelRect(geometry.left, geometry.top, popupWidth, geometry.height));
+    m_close->setGeometry(
+        twips::toPixels(QRect(105, geometry.closeTop, 5445, SettingsRules::closeLinkHeight)));
+    setGeometry(twips::toPixels(QRect(geometry.left, geometry.top, popupWidth, geometry.height)));
     show();
     raise();
     m_focusHolder->setFocus(Qt::OtherFocusReason);

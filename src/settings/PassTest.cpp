@@ -18,12 +18,6 @@ namespace qb {
 
 namespace {
 
-QRect pixelRect(int left, int top, int width, int height)
-{
-    return QRect(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                 twips::toPixels(height));
-}
-
 // A key in a keyhole plate (32 x 32).
 QPixmap keyPicture()
 {
@@ -62,8 +56,8 @@ QPixmap PassTest::lamp(bool green)
     return picture;
 }
 
-PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& band,
-                   Pause pause, QWidget* parent)
+PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& band, Pause pause,
+                   QWidget* parent)
     : QDialog(parent), m_settings(settings), m_platform(platform), m_pause(std::move(pause))
 {
     setObjectName(QStringLiteral("PassTest"));
@@ -82,25 +76,25 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
     const bool german = settings.Sprache == 2;
     auto* titelPan = new QLabel(this);
     titelPan->setObjectName(QStringLiteral("TitelPan"));
-    titelPan->setGeometry(pixelRect(120, 120, 5655, 495));
+    titelPan->setGeometry(twips::toPixels(QRect(120, 120, 5655, 495)));
     titelPan->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     titelPan->setAlignment(Qt::AlignCenter);
-    titelPan->setText(german
-                          ? QStringLiteral("Dieser Programmteil unterliegt der Zugangsbeschränkung.")
-                          : QStringLiteral("This section is subject to access control."));
+    titelPan->setText(
+        german ? QStringLiteral("Dieser Programmteil unterliegt der Zugangsbeschränkung.")
+               : QStringLiteral("This section is subject to access control."));
     titelPan->setAccessibleName(titelPan->text());
     setAccessibleName(titelPan->text());
 
     auto* zzPanel = new QLabel(this);
     zzPanel->setObjectName(QStringLiteral("zzPanel"));
     // Up to the field: the label in the Linux faces is a little wider than planned.
-    zzPanel->setGeometry(pixelRect(720, 780, 1860, 315));
+    zzPanel->setGeometry(twips::toPixels(QRect(720, 780, 1860, 315)));
     zzPanel->setText(german ? QStringLiteral("Bitte Passwort eingeben:")
                             : QStringLiteral("Please enter password:"));
 
     m_passText = new QLineEdit(this);
     m_passText->setObjectName(QStringLiteral("PaßText"));
-    m_passText->setGeometry(pixelRect(2580, 780, 1935, 315));
+    m_passText->setGeometry(twips::toPixels(QRect(2580, 780, 1935, 315)));
     m_passText->setEchoMode(QLineEdit::Password);
     m_passText->setMaxLength(maxPasswordLength);
     QPalette field = m_passText->palette();
@@ -113,31 +107,31 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
     for (int n = 0; n < 2; ++n) {
         m_lichtIma[n] = new QLabel(this);
         m_lichtIma[n]->setObjectName(QStringLiteral("LichtIma%1").arg(n + 1));
-        m_lichtIma[n]->setGeometry(pixelRect(n == 0 ? 120 : 5295, 690, 480, 480));
+        m_lichtIma[n]->setGeometry(twips::toPixels(QRect(n == 0 ? 120 : 5295, 690, 480, 480)));
         m_lichtIma[n]->setPixmap(lamp(false));
-        m_lichtIma[n]->setAccessibleName(QStringLiteral("LichtIma%1").arg(n + 1));
+        m_lichtIma[n]->setAccessibleName(QStringLiteral("Red lamp"));
     }
     auto* image2 = new QLabel(this);
     image2->setObjectName(QStringLiteral("Image2"));
-    image2->setGeometry(pixelRect(4650, 720, 480, 480));
+    image2->setGeometry(twips::toPixels(QRect(4650, 720, 480, 480)));
     image2->setPixmap(keyPicture());
-    image2->setAccessibleName(QStringLiteral("Image2"));
+    image2->setAccessibleName(QStringLiteral("Key"));
 
     m_meldungPan = new QLabel(this);
     m_meldungPan->setObjectName(QStringLiteral("MeldungPan"));
-    m_meldungPan->setGeometry(pixelRect(120, 1260, 5655, 285));
+    m_meldungPan->setGeometry(twips::toPixels(QRect(120, 1260, 5655, 285)));
     m_meldungPan->setAlignment(Qt::AlignCenter);
     MeldungPanLeeren(*m_meldungPan);
 
     auto* abbrechenBef = new QPushButton(QStringLiteral("&Abbrechen"), this);
     abbrechenBef->setObjectName(QStringLiteral("AbbrechenBef"));
-    abbrechenBef->setGeometry(pixelRect(120, 1650, 2790, 345));
+    abbrechenBef->setGeometry(twips::toPixels(QRect(120, 1650, 2790, 345)));
     abbrechenBef->setAutoDefault(false);
     abbrechenBef->setAccessibleName(QStringLiteral("Abbrechen"));
     connect(abbrechenBef, &QPushButton::clicked, this, &PassTest::reject);
     auto* okBef = new QPushButton(QStringLiteral("&OK"), this);
     okBef->setObjectName(QStringLiteral("OkBef"));
-    okBef->setGeometry(pixelRect(2985, 1650, 2790, 345));
+    okBef->setGeometry(twips::toPixels(QRect(2985, 1650, 2790, 345)));
     okBef->setAutoDefault(false);
     okBef->setAccessibleName(QStringLiteral("OK"));
     connect(okBef, &QPushButton::clicked, this, [this] {
@@ -177,6 +171,7 @@ void PassTest::check()
     m_access = true;
     for (QLabel* lamp : m_lichtIma) {
         lamp->setPixmap(PassTest::lamp(true));
+        lamp->setAccessibleName(QStringLiteral("Green lamp"));
         lamp->repaint();
     }
     QApplication::processEvents();

@@ -15,15 +15,6 @@ namespace qb {
 
 namespace {
 
-// Edges rounded one by one, so neighbouring swatches share their pixel edges.
-QRect toPixelRect(const QRectF& twipsRect)
-{
-    const int left = twips::toPixels(twipsRect.left());
-    const int top = twips::toPixels(twipsRect.top());
-    return QRect(left, top, twips::toPixels(twipsRect.right()) - left,
-                 twips::toPixels(twipsRect.bottom()) - top);
-}
-
 void setGround(QWidget& widget, qint32 ground, std::optional<qint32> text = std::nullopt)
 {
     QPalette palette = widget.palette();
@@ -97,11 +88,11 @@ void PreviewPanel::layOut(const Settings& working)
     m_twips[2] = QRectF(layout.left3, 75, layout.noteWidth, inner);
     m_twips[3] = QRectF(layout.left4, 75, layout.noteWidth, inner);
 
-    setGeometry(toPixelRect(m_twips[0]));
+    setGeometry(twips::toPixels(m_twips[0]));
     setGround(*this, working.zeigRahmen ? working.fensterHgFarbe : grey);
     for (int n = 2; n <= 4; ++n) {
         QLabel* swatch = m_swatches[n - 2];
-        swatch->setGeometry(toPixelRect(m_twips[n - 1]));
+        swatch->setGeometry(twips::toPixels(m_twips[n - 1]));
         swatch->setFrameStyle(layout.bevel ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
     }
     m_swatches[0]->setVisible(layout.dateShown);

@@ -18,7 +18,7 @@ class PreviewPanel : public QFrame
 public:
     static constexpr int leftTwips = 60;
     static constexpr int topTwips = 1065;
-    static constexpr int widthTwips = 5970;   // W1
+    static constexpr int widthTwips = 5970;     // W1
     static constexpr int dateWidthTwips = 1395; // W2
 
     explicit PreviewPanel(QWidget* parent);

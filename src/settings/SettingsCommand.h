@@ -19,8 +19,8 @@ class TickerBand;
 class SettingsCommand
 {
 public:
-    SettingsCommand(AppContext& context, Platform& platform, TickerBand& band,
-                    BubbleHost& bubbles, MeldungHost& questions, PassTest::Pause pause);
+    SettingsCommand(AppContext& context, Platform& platform, TickerBand& band, BubbleHost& bubbles,
+                    MeldungHost& questions, PassTest::Pause pause);
     // An open settings window goes with the command: it refers to the band.
     ~SettingsCommand();
     SettingsCommand(const SettingsCommand&) = delete;

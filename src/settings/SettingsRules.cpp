@@ -30,12 +30,18 @@ PreviewLayout previewLayout(bool showMargin, bool showDate, double w1, double w2
 qint32& colourOf(Settings& settings, ColourField field)
 {
     switch (field) {
-    case ColourField::Frame: return settings.fensterHgFarbe;
-    case ColourField::DateGround: return settings.uhrHgFarbe;
-    case ColourField::DateText: return settings.UhrSchriftFarbe;
-    case ColourField::NoteGround: return settings.notizHgFarbe;
-    case ColourField::LocalText: return settings.SchriftFarbe;
-    case ColourField::BroadcastText: return settings.SchriftFarbe2;
+    case ColourField::Frame:
+        return settings.fensterHgFarbe;
+    case ColourField::DateGround:
+        return settings.uhrHgFarbe;
+    case ColourField::DateText:
+        return settings.UhrSchriftFarbe;
+    case ColourField::NoteGround:
+        return settings.notizHgFarbe;
+    case ColourField::LocalText:
+        return settings.SchriftFarbe;
+    case ColourField::BroadcastText:
+        return settings.SchriftFarbe2;
     }
     return settings.fensterHgFarbe;
 }
@@ -43,11 +49,15 @@ qint32& colourOf(Settings& settings, ColourField field)
 std::array<std::optional<ColourField>, 3> elementColours(int element)
 {
     switch (element) {
-    case 1: return {ColourField::Frame, std::nullopt, std::nullopt};
-    case 2: return {ColourField::DateGround, ColourField::DateText, std::nullopt};
+    case 1:
+        return {ColourField::Frame, std::nullopt, std::nullopt};
+    case 2:
+        return {ColourField::DateGround, ColourField::DateText, std::nullopt};
     case 3:
-    case 4: return {ColourField::NoteGround, ColourField::LocalText, ColourField::BroadcastText};
-    default: return {};
+    case 4:
+        return {ColourField::NoteGround, ColourField::LocalText, ColourField::BroadcastText};
+    default:
+        return {};
     }
 }
 
@@ -90,8 +100,8 @@ QPoint bubbleUnder(const QRect& group, const QRect& field)
 
 } // namespace
 
-std::optional<CheckFailure> checkBeforeSaving(const Settings& working,
-                                              bool passwordFieldEnabled, int sprache)
+std::optional<CheckFailure> checkBeforeSaving(const Settings& working, bool passwordFieldEnabled,
+                                              int sprache)
 {
     if (working.sysopStatus && working.passWort.isEmpty() && passwordFieldEnabled)
         return CheckFailure{SettingsTexts::enterPassword(sprache),

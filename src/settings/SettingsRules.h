@@ -36,8 +36,8 @@ double roundHalfEven(double value);
 struct PreviewLayout
 {
     bool dateShown = false;
-    bool bevel = false;  // sunken swatches inside a coloured frame
-    double left2 = 0;    // only when dateShown
+    bool bevel = false; // sunken swatches inside a coloured frame
+    double left2 = 0;   // only when dateShown
     double left3 = 0;
     double left4 = 0;
     double noteWidth = 0; // swatches 3 and 4
@@ -66,8 +66,8 @@ struct CheckFailure
 };
 // The check before saving. passwordFieldEnabled is false exactly while the receiver box
 // is ticked; sprache is the working language.
-std::optional<CheckFailure> checkBeforeSaving(const Settings& working,
-                                              bool passwordFieldEnabled, int sprache);
+std::optional<CheckFailure> checkBeforeSaving(const Settings& working, bool passwordFieldEnabled,
+                                              int sprache);
 
 // Help popup n (1 sysop, 2 broadcast): left, top, the close link's top and the height.
 struct PopupGeometry

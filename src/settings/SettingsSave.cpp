@@ -10,8 +10,7 @@ namespace qb {
 // 2. the band's scroll step;
 // 3. a receiver: rebuild at the next tick, the broadcaster reopened, its display adopted,
 //    the band laid out.
-SaveOutcome EinstellungenUebernehmen(AppContext& context, const Settings& working,
-                                     TickerBand& band)
+SaveOutcome EinstellungenUebernehmen(AppContext& context, const Settings& working, TickerBand& band)
 {
     Settings stored = working;
     stored.erstVorbei = context.settings.erstVorbei;

@@ -68,8 +68,8 @@ std::optional<SettingsCaptions> SettingsCaptions::forLanguage(int sprache)
     c.password = t("Password", "Passwort");
     c.eyeTip = t("Show/hide password", "Passwort zeigen/verbergen");
     c.receiver = t("Enable broadcast receiver mode", "Broadcasting-Empfänger aktivieren");
-    c.pathLabel = t("Path to broadcast dispatcher database qb.kvl:",
-                    "Pfad zum Broadcast-Sender qb.kvl:");
+    c.pathLabel =
+        t("Path to broadcast dispatcher database qb.kvl:", "Pfad zum Broadcast-Sender qb.kvl:");
     c.pathHint = t("(set on all connected receivers - NOT on dispatcher)",
                    "(an allen angeschlossenen Empfängern einstellen - NICHT am Sender)");
     c.pathTip = t("Click to change", "Zum Ändern anklicken");
@@ -136,8 +136,7 @@ QString storeFailed(int sprache, const QString& reason)
 
 QString pathQuestion(int sprache)
 {
-    return pick(sprache,
-                "Broadcast path has to point at another computer - really set this path?",
+    return pick(sprache, "Broadcast path has to point at another computer - really set this path?",
                 "Broadcast-Pfad muss auf anderen Computer weisen - diesen Pfad wirklich "
                 "wählen?");
 }
@@ -164,11 +163,16 @@ QString elementButtonCaption(int element, int button, int sprache)
     case 3:
     case 4:
         switch (button) {
-        case 1: return t("Note background color", "Notiz Hintergrundfarbe");
-        case 2: return t("Note font color local", "Notiz Schriftfarbe lokal");
-        case 3: return t("Note font color broadcast", "Notiz Schriftfarbe Broadcast");
-        case 4: return t("Font", "Schrift");
-        default: return QString();
+        case 1:
+            return t("Note background color", "Notiz Hintergrundfarbe");
+        case 2:
+            return t("Note font color local", "Notiz Schriftfarbe lokal");
+        case 3:
+            return t("Note font color broadcast", "Notiz Schriftfarbe Broadcast");
+        case 4:
+            return t("Font", "Schrift");
+        default:
+            return QString();
         }
     default:
         return QString();

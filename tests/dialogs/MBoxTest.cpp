@@ -1,7 +1,7 @@
+#include "dialogs/mBox.h"
 #include "core/Settings.h"
 #include "dialogs/MBoxButton.h"
 #include "dialogs/MeldungHost.h"
-#include "dialogs/mBox.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>
@@ -59,18 +59,16 @@ private slots:
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QList<QRect>>("rects"); // buttons 0, 1, 2; empty = hidden
         const QRect hidden;
-        QTest::newRow("1 cancel, German")
-            << 1 << 2 << QStringList{"Abbrechen", "Ja", "Nein"}
-            << QList<QRect>{{98, 137, 124, 17}, hidden, hidden};
+        QTest::newRow("1 cancel, German") << 1 << 2 << QStringList{"Abbrechen", "Ja", "Nein"}
+                                          << QList<QRect>{{98, 137, 124, 17}, hidden, hidden};
         QTest::newRow("2 yes and no")
             << 2 << 1 << QStringList{"OK", "Yes", "No"}
             << QList<QRect>{hidden, {98, 137, 60, 17}, {162, 137, 60, 17}};
         QTest::newRow("3 two quarters and a half")
             << 3 << 1 << QStringList{"OK", "Yes", "No"}
             << QList<QRect>{{160, 137, 60, 17}, {98, 137, 29, 17}, {129, 137, 29, 17}};
-        QTest::newRow("4 OK")
-            << 4 << 1 << QStringList{"OK", "Yes", "No"}
-            << QList<QRect>{{98, 137, 124, 17}, hidden, hidden};
+        QTest::newRow("4 OK") << 4 << 1 << QStringList{"OK", "Yes", "No"}
+                              << QList<QRect>{{98, 137, 124, 17}, hidden, hidden};
     }
 
     void buttonSets()

@@ -1,10 +1,10 @@
+#include "settings/Einstellungen.h"
 #include "FakeBand.h"
 #include "core/AppContext.h"
 #include "core/SettingsStore.h"
 #include "dialogs/BubbleHost.h"
 #include "dialogs/MBoxButton.h"
 #include "dialogs/MeldungHost.h"
-#include "settings/Einstellungen.h"
 #include "settings/PassTest.h"
 #include "settings/PreviewPanel.h"
 #include "settings/SettingsCommand.h"
@@ -296,8 +296,8 @@ private slots:
         QVERIFY(!m_window->isVisible());
         QCOMPARE(memory().dockPos, 1);
         QCOMPARE(RawSql(m_file->path()).scalar("SELECT dockPos FROM Einstellungen").toInt(), 1);
-        QCOMPARE(m_band.calls, QStringList{"Schritt 15"} + restored +
-                                   QStringList{"SpracheEinstellen"});
+        QCOMPARE(m_band.calls,
+                 QStringList{"Schritt 15"} + restored + QStringList{"SpracheEinstellen"});
     }
 
     // A receiver: the path through the file dialog and the question, then the broadcaster
@@ -327,8 +327,8 @@ private slots:
         m_platform->messageAnswers.push_back(MessageAnswer::Cancel);
         click("AbbrechenBef");
         QVERIFY(m_window->isVisible());
-        QCOMPARE(m_band.calls, (QStringList{"topmost on", "startTimer", "FormAktiv 1",
-                                            "MachLayout"}));
+        QCOMPARE(m_band.calls,
+                 (QStringList{"topmost on", "startTimer", "FormAktiv 1", "MachLayout"}));
     }
 
     // Yes to the closing question with a failing check keeps the window open.

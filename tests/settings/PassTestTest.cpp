@@ -1,5 +1,5 @@
-#include "core/Settings.h"
 #include "settings/PassTest.h"
+#include "core/Settings.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>
@@ -54,11 +54,16 @@ private slots:
         QTest::addColumn<QString>("passWort");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("granted");
-        QTest::newRow("case of one letter") << "Geheim" << "geheim" << false;
-        QTest::newRow("trailing blank") << "Geheim" << "Geheim " << false;
-        QTest::newRow("exact") << "Geheim" << "Geheim" << true;
-        QTest::newRow("empty passWort, empty entry") << "" << "" << true;
-        QTest::newRow("empty passWort, any entry") << "" << "x" << false;
+        QTest::newRow("case of one letter") << "Geheim"
+                                            << "geheim" << false;
+        QTest::newRow("trailing blank") << "Geheim"
+                                        << "Geheim " << false;
+        QTest::newRow("exact") << "Geheim"
+                               << "Geheim" << true;
+        QTest::newRow("empty passWort, empty entry") << ""
+                                                     << "" << true;
+        QTest::newRow("empty passWort, any entry") << ""
+                                                   << "x" << false;
         // The settings window saves up to 100 characters; the prompt must take them all.
         QTest::newRow("100 characters") << QString(100, 'k') << QString(100, 'k') << true;
     }

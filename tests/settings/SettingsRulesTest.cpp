@@ -1,8 +1,8 @@
+#include "settings/SettingsRules.h"
 #include "FakeBand.h"
 #include "core/AppContext.h"
 #include "core/SettingsStore.h"
 #include "settings/BroadcastPath.h"
-#include "settings/SettingsRules.h"
 #include "settings/SettingsSave.h"
 #include "settings/SettingsTexts.h"
 #include "support/RawSql.h"
@@ -76,15 +76,36 @@ TEST(SettingsRules, CheckBeforeSaving)
     };
     const Case cases[] = {
         // x = 75 + 945 + 1327.5 - 885 = 1462.5, to even.
-        {"sysop without password", true, false, true, "", "", 2, "Bitte Passwort eingeben.",
+        {"sysop without password",
+         true,
+         false,
+         true,
+         "",
+         "",
+         2,
+         "Bitte Passwort eingeben.",
          {1462, 885}},
         {"a blank is a password", true, false, true, " ", "", 2, nullptr, {}},
         {"sysop off needs none", false, false, true, "", "", 1, nullptr, {}},
         // x = 75 + 375 + 2782.5 - 885 = 2347.5, to even; only the path is asked for.
-        {"receiver without path", true, true, false, "", "", 1,
-         "Please specify a broadcast path.", {2348, 3510}},
-        {"receiver without path, German", true, true, false, "x", "", 2,
-         "Bitte einen Pfad zum Broadcaster einstellen.", {2348, 3510}},
+        {"receiver without path",
+         true,
+         true,
+         false,
+         "",
+         "",
+         1,
+         "Please specify a broadcast path.",
+         {2348, 3510}},
+        {"receiver without path, German",
+         true,
+         true,
+         false,
+         "x",
+         "",
+         2,
+         "Bitte einen Pfad zum Broadcaster einstellen.",
+         {2348, 3510}},
         {"receiver with path", true, true, false, "", "/mnt/share/qb.kvl", 1, nullptr, {}},
     };
     for (const Case& c : cases) {
@@ -124,8 +145,8 @@ TEST(BroadcastPath, AnotherComputer)
     EXPECT_FALSE(liesOnOtherComputer(local.fileName()));
     EXPECT_FALSE(liesOnOtherComputer(QStringLiteral("/no/such/folder/qb.kvl")));
 
-    for (const char* type : {"nfs", "nfs4", "cifs", "smb3", "9p", "afs", "fuse.sshfs",
-                             "fuse.gvfsd-fuse"})
+    for (const char* type :
+         {"nfs", "nfs4", "cifs", "smb3", "9p", "afs", "fuse.sshfs", "fuse.gvfsd-fuse"})
         EXPECT_TRUE(isNetworkMountType(QString::fromLatin1(type))) << type;
     for (const char* type : {"ext4", "tmpfs", "fuse.ntfs-3g", "fuse", "overlay"})
         EXPECT_FALSE(isNetworkMountType(QString::fromLatin1(type))) << type;
