@@ -3,7 +3,7 @@
 #   notes_windows_test.sh BIN_DIR
 # The menu's New note writes a note that lands in the file and on the band; Ctrl+N writes a
 # daily whole-day note; a double-click on the band opens the administration, which deletes
-# the marked notes after Yes.
+# the marked notes after Yes; End ends the program.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 a11y_session "$@"
@@ -49,3 +49,13 @@ $A11Y press "Delete selected notes" || fail "no delete button"
 $A11Y press "Yes" "push button" || fail "no question before deleting"
 wait_until 5 eval '[[ -z $(stored ID) ]]' || fail "notes left after deleting: $(stored inhalt)"
 $A11Y press "Close" && $A11Y gone "$ADMINISTRATION" || fail "the administration did not close"
+
+# End from the menu ends the program at once and deletes the network-error marker; without
+# a marker it ends the same way.
+for marker in with without; do
+    [[ $marker == with ]] && date >"$BIN_DIR/nefe"
+    a11y_menu $((BAND_X + 400)) $((BAND_Y + 5)) "End" || fail "no menu entry End"
+    wait_until 5 eval '! kill -0 $BAND_PID 2>/dev/null' || fail "End did not end the program"
+    [[ ! -e $BIN_DIR/nefe ]] || fail "End left the marker nefe"
+    [[ $marker == with ]] && band_start
+done
