@@ -2,8 +2,8 @@
 # The note windows on the real program, driven through the accessibility bus.
 #   notes_windows_test.sh BIN_DIR
 # The menu's New note writes a note that lands in the file and on the band; Ctrl+N writes a
-# daily whole-day note; a double-click on the band opens the administration, which deletes
-# the marked notes after Yes; End ends the program.
+# daily whole-day note saved by Alt+S; a double-click on the band opens the administration,
+# which deletes the marked notes after Yes; End ends the program.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 a11y_session "$@"
@@ -34,8 +34,9 @@ xdotool key ctrl+n
 $A11Y window "$EDITOR" || fail "Ctrl+N did not open the editor"
 $A11Y press "Note with date/time options" || fail "no option for time control"
 $A11Y checked "Daily" || fail "Daily is not chosen after choosing time control"
-$A11Y type "Note text" "Every day" && $A11Y press "Save" && $A11Y gone "$EDITOR" ||
-    fail "the daily note was not saved"
+# Saved by the access key of "&Save".
+$A11Y type "Note text" "Every day" && xdotool key alt+s && $A11Y gone "$EDITOR" ||
+    fail "the daily note was not saved by Alt+S"
 daily=$(stored "inhalt || '/' || Rhythmus || '/' || UhrVon || '/' || UhrBis" | tail -n 1)
 [[ $daily == "Every day/1/0.0/0.0" ]] || fail "the daily note is stored as $daily"
 

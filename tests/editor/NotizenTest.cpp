@@ -4,6 +4,7 @@
 #include "support/NoteWindowBench.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -332,6 +333,27 @@ private slots:
         click(again, QStringLiteral("OkBef"));
         QCOMPARE(meldung(again), QStringLiteral("Datensatz nicht gefunden"));
         QCOMPARE(bench.rows(), 1);
+    }
+
+    // Keyboard only: Tab walks the panels top to bottom (an option group is one stop, its
+    // options are chosen with the arrow keys), and Space presses the focused Save.
+    void tabOrder()
+    {
+        Notizen& e = open(QStringLiteral("1, 'm', 3, 0, 0, '2026-12-04', NULL, 0, '253'"));
+        QStringList order;
+        for (int i = 0; i < 14; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order.join(' '),
+                 QStringLiteral("Notiz ZeitArtOpt(0) UhrArtOpt(0) Uhrzeit(1) Uhrzeit(2) "
+                                "RhythmusOpt(1) MonArtOpt(1) TagZahlMon MoPosOpt(1) WoTagCom "
+                                "VorherMon ErstDatumMon OkBef AbbrechenBef"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Notiz"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!e.isVisible());
     }
 
     // Showing puts the window on top by ImmerOben. Esc closes without writing; F1 opens the

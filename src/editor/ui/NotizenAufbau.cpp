@@ -212,16 +212,19 @@ QFrame* Notizen::buildMonthlyPanel()
 {
     QFrame* frame = panel(QStringLiteral("RhyArtPan(3)"), m_details);
     auto* layout = new QVBoxLayout(frame);
+    // Created in the order of the Tab key: day option, its day, weekday option, positions.
     auto* kinds = new QButtonGroup(frame);
-    for (int i = 0; i < 2; ++i) {
+    const auto kind = [&](int i) {
         const QString name = QStringLiteral("MonArtOpt(%1)").arg(i + 1);
         m_monArtOpt[i] = button<QRadioButton>(name, QString(), frame);
         m_monArtOpt[i]->setAccessibleName(caption(name));
         kinds->addButton(m_monArtOpt[i]);
-    }
+    };
+    kind(0);
     QLabel* jeden = zzzPanel(4, frame);
     m_tagZahlMon = field(QStringLiteral("TagZahlMon"), digits, 2, jeden->text(), frame);
     layout->addLayout(row({m_monArtOpt[0], jeden, m_tagZahlMon, zzzPanel(5, frame)}));
+    kind(1);
 
     m_moPosGroup = new QButtonGroup(frame);
     auto* positions = new QGridLayout;
