@@ -94,6 +94,16 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Quillaband - Notes administration"));
     }
 
+    // Left at 2050 twips; below a band at the top, otherwise 200 twips above the screen's
+    // bottom; the client area 5445 by 6885 twips.
+    void placement()
+    {
+        for (const int tickerTop : {0, 15000}) {
+            Verwaltung w(bench.context(tickerTop));
+            QCOMPARE(w.geometry(), QRect(137, tickerTop == 0 ? 13 : 1080 - 459 - 13, 363, 459));
+        }
+    }
+
     void emptyTableLeavesButtonsDisabled()
     {
         open({});

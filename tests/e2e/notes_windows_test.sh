@@ -58,5 +58,5 @@ for marker in with without; do
     a11y_menu $((BAND_X + 400)) $((BAND_Y + 5)) "End" || fail "no menu entry End"
     wait_until 5 eval '! kill -0 $BAND_PID 2>/dev/null' || fail "End did not end the program"
     [[ ! -e $BIN_DIR/nefe ]] || fail "End left the marker nefe"
-    [[ $marker == with ]] && band_start
+    if [[ $marker == with ]]; then band_start; fi
 done

@@ -48,6 +48,21 @@ NoteForm timed(int rhythm, const std::function<void(NoteForm&)>& adjust)
     return form;
 }
 
+// A new note starts from today, Friday 4 December 2026.
+TEST(NoteForm, NewNoteDefaultsFromToday)
+{
+    const NoteForm form = neueNotizForm(today, german);
+    EXPECT_EQ(form.weekdays, (std::array<bool, 7>{false, false, false, false, true}));
+    for (const QString& date : {form.erstDatumWoc, form.erstDatumMon, form.erstDatumJah})
+        EXPECT_EQ(date, QStringLiteral("04.12.2026"));
+    EXPECT_EQ(form.tagZahlMon, QStringLiteral("4"));
+    EXPECT_EQ(form.yearlyRows[0], (NoteForm::YearlyRow{QStringLiteral("4"), 11}));
+    EXPECT_EQ(form.yearlyRows[1], (NoteForm::YearlyRow{}));
+    EXPECT_EQ(form.weekday, 4);
+    EXPECT_FALSE(form.timeControl || form.fromTo);
+    EXPECT_EQ(form.rhythm, 1);
+}
+
 // Every rhythm stored by the editor comes back into the same controls, and a stored row
 // written by older programs fills the controls its groups name.
 TEST(NoteForm, StoredRowsComeBackIntoTheirControls)

@@ -335,6 +335,17 @@ private slots:
         QCOMPARE(bench.rows(), 1);
     }
 
+    // 5040 twips wide, centred; below a band at the top, otherwise 200 twips above the band.
+    void placement()
+    {
+        for (const int tickerTop : {0, 15000}) {
+            editor = std::make_unique<Notizen>(bench.context(tickerTop), false);
+            QCOMPARE(editor->width(), 336);
+            QCOMPARE(editor->x(), (1920 - 336) / 2);
+            QCOMPARE(editor->y(), tickerTop == 0 ? 13 : 1000 - editor->height() - 13);
+        }
+    }
+
     // Keyboard only: Tab walks the panels top to bottom (an option group is one stop, its
     // options are chosen with the arrow keys), and Space presses the focused Save.
     void tabOrder()
