@@ -1,5 +1,7 @@
 #include "admin/ListenZeile.h"
 
+#include <algorithm>
+
 namespace qb {
 
 namespace {
@@ -20,20 +22,22 @@ bool fits(const QString& text, qsizetype length, int limit, const TextWidth& wid
 
 } // namespace
 
-// 1. Grow a fitting length by doubling until a length does not fit (or the text ends).
+// 1. Grow a fitting length by doubling until a length does not fit; the whole text is
+//    measured only when all shorter starts fit.
 // 2. Halve the interval between the last fitting and the first failing length.
 QString kuerzenAufBreite(const QString& text, int limit, const TextWidth& width)
 {
-    if (fits(text, text.size(), limit, width))
-        return text;
     qsizetype good = 0;
-    qsizetype bad = text.size();
-    for (qsizetype probe = 16; probe < bad; probe *= 2) {
-        if (!fits(text, wholeCharacters(text, probe), limit, width)) {
-            bad = probe;
+    qsizetype bad = 0;
+    for (qsizetype probe = 16;; probe *= 2) {
+        const qsizetype length = wholeCharacters(text, std::min(probe, text.size()));
+        if (!fits(text, length, limit, width)) {
+            bad = length;
             break;
         }
-        good = probe;
+        if (length == text.size())
+            return text;
+        good = length;
     }
     while (bad - good > 1) {
         const qsizetype middle = good + (bad - good) / 2;

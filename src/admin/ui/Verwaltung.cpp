@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 
 namespace qb {
 
@@ -24,6 +25,18 @@ QRect pixels(int left, int top, int width, int height)
 {
     return QRect(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
                  twips::toPixels(height));
+}
+
+// The buttons keep their size; a caption wider than its button (a long German caption in
+// a large desktop font) takes a smaller font instead of being cut off.
+void fitCaption(QPushButton& button)
+{
+    const QString caption = QString(button.text()).remove(QLatin1Char('&'));
+    QFont font = button.font();
+    const int room = button.width() - 2 * button.style()->pixelMetric(QStyle::PM_ButtonMargin);
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(caption) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button.setFont(font);
 }
 
 } // namespace
@@ -54,6 +67,7 @@ Verwaltung::Verwaltung(const NoteWindowContext& context, QWidget* parent)
         button->setObjectName(name);
         button->setGeometry(pixels(2730, top, 2625, 360));
         button->setAutoDefault(false);
+        fitCaption(*button);
         return button;
     };
     m_bearbeitenBef =

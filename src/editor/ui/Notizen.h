@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class QVBoxLayout;
 
 namespace qb {
 
@@ -55,6 +56,8 @@ private:
     QFrame* buildMonthlyPanel();
     QFrame* buildYearlyPanel();
     QLabel* zzzPanel(int number, QWidget* parent);
+    EingabeFeld* advanceRow(QVBoxLayout* layout, int label, const QString& name);
+    EingabeFeld* firstDateRow(QVBoxLayout* layout, int label, const QString& name);
     EingabeFeld* field(const QString& name, const QString& accepted, int maxLength,
                        const QString& accessibleName, QWidget* parent);
     QString caption(const QString& name) const;

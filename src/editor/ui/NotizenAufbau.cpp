@@ -86,6 +86,26 @@ EingabeFeld* Notizen::field(const QString& name, const QString& accepted, int ma
     return made;
 }
 
+// "Starting [days] days earlier": the label numbered `label` and the one after it.
+EingabeFeld* Notizen::advanceRow(QVBoxLayout* layout, int label, const QString& name)
+{
+    QWidget* frame = layout->parentWidget();
+    QLabel* before = zzzPanel(label, frame);
+    EingabeFeld* days = field(name, digits, 3, before->text(), frame);
+    layout->addLayout(row({before, days, zzzPanel(label + 1, frame)}));
+    return days;
+}
+
+// "First time on [date]".
+EingabeFeld* Notizen::firstDateRow(QVBoxLayout* layout, int label, const QString& name)
+{
+    QWidget* frame = layout->parentWidget();
+    QLabel* before = zzzPanel(label, frame);
+    EingabeFeld* date = field(name, dateCharacters, 10, before->text(), frame);
+    layout->addLayout(row({before, date}));
+    return date;
+}
+
 void Notizen::buildControls()
 {
     auto* layout = new QVBoxLayout(this);
@@ -197,10 +217,7 @@ QFrame* Notizen::buildWeeklyPanel()
         days->addWidget(m_woTagChe[i], i % 4, i / 4);
     }
     layout->addLayout(days);
-    QLabel* erstmals = zzzPanel(0, frame);
-    m_erstDatumWoc =
-        field(QStringLiteral("ErstDatumWoc"), dateCharacters, 10, erstmals->text(), frame);
-    layout->addLayout(row({erstmals, m_erstDatumWoc}));
+    m_erstDatumWoc = firstDateRow(layout, 0, QStringLiteral("ErstDatumWoc"));
     QLabel* dauer = zzzPanel(1, frame);
     m_dauerWoc = field(QStringLiteral("DauerWoc"), digits, 3, dauer->text(), frame);
     layout->addLayout(row({dauer, m_dauerWoc, zzzPanel(2, frame), zzzPanel(3, frame)}));
@@ -212,16 +229,19 @@ QFrame* Notizen::buildMonthlyPanel()
 {
     QFrame* frame = panel(QStringLiteral("RhyArtPan(3)"), m_details);
     auto* layout = new QVBoxLayout(frame);
+    // Created in the order of the Tab key: day option, its day, weekday option, positions.
     auto* kinds = new QButtonGroup(frame);
-    for (int i = 0; i < 2; ++i) {
+    const auto kind = [&](int i) {
         const QString name = QStringLiteral("MonArtOpt(%1)").arg(i + 1);
         m_monArtOpt[i] = button<QRadioButton>(name, QString(), frame);
         m_monArtOpt[i]->setAccessibleName(caption(name));
         kinds->addButton(m_monArtOpt[i]);
-    }
+    };
+    kind(0);
     QLabel* jeden = zzzPanel(4, frame);
     m_tagZahlMon = field(QStringLiteral("TagZahlMon"), digits, 2, jeden->text(), frame);
     layout->addLayout(row({m_monArtOpt[0], jeden, m_tagZahlMon, zzzPanel(5, frame)}));
+    kind(1);
 
     m_moPosGroup = new QButtonGroup(frame);
     auto* positions = new QGridLayout;
@@ -244,13 +264,8 @@ QFrame* Notizen::buildMonthlyPanel()
     weekday->insertSpacing(0, m_monArtOpt[1]->sizeHint().width() + 6);
     layout->addLayout(weekday);
 
-    QLabel* beginnend = zzzPanel(10, frame);
-    m_vorherMon = field(QStringLiteral("VorherMon"), digits, 3, beginnend->text(), frame);
-    layout->addLayout(row({beginnend, m_vorherMon, zzzPanel(11, frame)}));
-    QLabel* erstmals = zzzPanel(12, frame);
-    m_erstDatumMon =
-        field(QStringLiteral("ErstDatumMon"), dateCharacters, 10, erstmals->text(), frame);
-    layout->addLayout(row({erstmals, m_erstDatumMon}));
+    m_vorherMon = advanceRow(layout, 10, QStringLiteral("VorherMon"));
+    m_erstDatumMon = firstDateRow(layout, 12, QStringLiteral("ErstDatumMon"));
     return frame;
 }
 
@@ -276,13 +291,8 @@ QFrame* Notizen::buildYearlyPanel()
     }
     rows->setColumnStretch(4, 1);
     layout->addLayout(rows);
-    QLabel* beginnend = zzzPanel(21, frame);
-    m_vorherJah = field(QStringLiteral("VorherJah"), digits, 3, beginnend->text(), frame);
-    layout->addLayout(row({beginnend, m_vorherJah, zzzPanel(22, frame)}));
-    QLabel* erstmals = zzzPanel(23, frame);
-    m_erstDatumJah =
-        field(QStringLiteral("ErstDatumJah"), dateCharacters, 10, erstmals->text(), frame);
-    layout->addLayout(row({erstmals, m_erstDatumJah}));
+    m_vorherJah = advanceRow(layout, 21, QStringLiteral("VorherJah"));
+    m_erstDatumJah = firstDateRow(layout, 23, QStringLiteral("ErstDatumJah"));
     layout->addStretch();
     return frame;
 }
