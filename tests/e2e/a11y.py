@@ -46,7 +46,11 @@ def showing(node):
 def walk(node, depth=0):
     if node is None or depth > 30:
         return
-    for child in node:
+    try:
+        children = list(node)
+    except GLib.Error:  # a control that went away while walking
+        return
+    for child in children:
         if child is None or not showing(child):
             continue
         yield child
@@ -58,10 +62,17 @@ def controls():
     return walk(app) if app is not None else iter(())
 
 
+def matches(predicate, control):
+    try:
+        return predicate(control)
+    except GLib.Error:  # a control that went away while walking
+        return False
+
+
 def wait_for(predicate, what):
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
-        found = next((c for c in controls() if predicate(c)), None)
+        found = next((c for c in controls() if matches(predicate, c)), None)
         if found is not None:
             return found
         time.sleep(0.1)
@@ -81,8 +92,17 @@ def editable(control):
         return False
 
 
+def actionable(control):
+    """Whether the control can be pressed (a label may carry a control's name too)."""
+    try:
+        return control.queryAction().nActions > 0
+    except NotImplementedError:
+        return False
+
+
 def press(name, role=None):
-    control = wait_for(named(name, role), f'control "{name}"')
+    is_named = named(name, role)
+    control = wait_for(lambda c: is_named(c) and actionable(c), f'control "{name}"')
     action = control.queryAction()
     for index in range(action.nActions):
         if action.getName(index) in ("press", "click", "toggle", "activate", "Press", "Toggle",
