@@ -84,6 +84,8 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
                : QStringLiteral("This section is subject to access control."));
     titelPan->setAccessibleName(titelPan->text());
     setAccessibleName(titelPan->text());
+    // No title text: an empty title would show the program's name instead.
+    setWindowTitle(QStringLiteral(" "));
 
     auto* zzPanel = new QLabel(this);
     zzPanel->setObjectName(QStringLiteral("zzPanel"));
