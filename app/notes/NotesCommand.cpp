@@ -232,8 +232,8 @@ int NotesCommand::due(const Call& call) const
             return databaseFailure(call.err, context.broadcast.error());
     }
     TickerAssembly assembly;
-    QString bookmark;
-    rebuildTicker(context, now, assembly, bookmark);
+    RebuildState state;
+    rebuildTicker(context, now, assembly, state);
     for (const TickerEntry& entry : assembly.Eintraege)
         call.out << (entry.source == TickerSource::Broadcast ? 'B' : 'L') << '\t' << entry.text
                  << '\n';

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSqlError>
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -61,6 +62,9 @@ public:
     qint64 lastAdded() const { return m_lastAdded; }
 
     const QString& error() const { return m_error; }
+    // The last failure met another program's lock or unfinished write: the same
+    // operation may succeed later.
+    bool lockedOut() const { return m_lockedOut; }
 
 private:
     enum class Pending { None, Edit, Add };
@@ -73,6 +77,7 @@ private:
     // Reads up to a page of rows whose key compares by `where` with key.
     bool fetchPage(const QString& where, qint64 key);
     bool fail(const QString& reason);
+    bool failQuery(const QSqlError& error);
     bool needRow();
     const Row* current() const;
 
@@ -92,6 +97,7 @@ private:
     std::vector<bool> m_dirty;
     qint64 m_lastAdded = 0;
     QString m_error;
+    bool m_lockedOut = false;
 };
 
 } // namespace qb

@@ -148,11 +148,12 @@ void EinstellungenLaden(RecordSet& einstellungen, Settings& s)
     take(s.remoteEinstellungen, boolValue(row["remoteEinstellungen"]));
 }
 
-void BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& s)
+bool BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& s)
 {
     if (!broadcasterEinstellungen.first() || broadcasterEinstellungen.atEnd())
-        return;
+        return false;
     loadShared(Row(broadcasterEinstellungen), s);
+    return true;
 }
 
 bool EinstellungenSpeichern(RecordSet& einstellungen, const Settings& s)

@@ -14,7 +14,8 @@ void EinstellungenLaden(RecordSet& einstellungen, Settings& settings);
 
 // Adopts the broadcaster's display settings, its password and its permission
 // for own notes; the language, docking, switches and paths stay the receiver's.
-void BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& settings);
+// False when the row could not be read (the settings are unchanged then).
+bool BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& settings);
 
 // Writes every setting but erstVorbei into the first row. On failure the row
 // keeps its stored values and the reason is left in the record set's error().
