@@ -30,6 +30,7 @@ using namespace qb;
 class FixedFeed final : public TickerFeed
 {
 public:
+    explicit FixedFeed(QVector<TickerEntry> entries) : m_entries(std::move(entries)) {}
     explicit FixedFeed(int characters)
     {
         const QString words = QStringLiteral("Quarterly figures are out; the canteen closes "
@@ -97,6 +98,60 @@ BENCHMARK(BM_TickWithPaint)
     ->Args({20000, 1})
     ->Args({200, 200000})
     ->Args({20000, 200000});
+
+// A note of `characters` characters: Latin, Hebrew and Arabic words in lines, with tabs
+// and other control characters, as a pasted log or a mistaken file would give.
+QString mixedNote(int characters)
+{
+    const QString line = QStringLiteral("Status \u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 "
+                                        "\tok\x1b[0m\x07 \u00FCber \u4E2D\u6587\r\n");
+    QString text = line.repeated(characters / line.size() + 1);
+    text.truncate(characters);
+    return text;
+}
+
+// The first frame of a new text (measuring, laying out, the first paint) and the tick
+// after it. range(0): characters of the note, in mixed scripts with control characters.
+void BM_FirstFrame(benchmark::State& state)
+{
+    Settings settings = bandSettings();
+    test::ScriptedPlatform platform;
+    FixedClock clock(QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+    const QString note = mixedNote(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FixedFeed feed({{TickerSource::Broadcast, note}});
+        Terminal terminal(settings, platform, clock, feed);
+        terminal.Timer1().stop();
+        auto* band = terminal.findChild<NotizPanel*>(QStringLiteral("NotizPan"));
+        QImage surface(band->size(), QImage::Format_RGB32);
+        state.ResumeTiming();
+        terminal.tick();
+        QPainter painter(&surface);
+        band->render(&painter);
+    }
+}
+BENCHMARK(BM_FirstFrame)->ArgName("chars")->Arg(200)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+
+// The steady tick of the same notes.
+void BM_MixedTick(benchmark::State& state)
+{
+    Settings settings = bandSettings();
+    test::ScriptedPlatform platform;
+    FixedClock clock(QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+    FixedFeed feed({{TickerSource::Broadcast, mixedNote(static_cast<int>(state.range(0)))}});
+    Terminal terminal(settings, platform, clock, feed);
+    terminal.Timer1().stop();
+    auto* band = terminal.findChild<NotizPanel*>(QStringLiteral("NotizPan"));
+    terminal.tick();
+    QImage surface(band->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        terminal.tick();
+        QPainter painter(&surface);
+        band->render(&painter);
+    }
+}
+BENCHMARK(BM_MixedTick)->ArgName("chars")->Arg(200)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
 
 long residentKilobytes(const char* field)
 {

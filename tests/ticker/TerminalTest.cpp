@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Colour.h"
 #include "platform/Twips.h"
+#include "ticker/BandText.h"
 #include "ticker/ui/NotizPanel.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
@@ -241,6 +242,22 @@ private slots:
         QImage filled(empty.size(), empty.format());
         filled.fill(background);
         QCOMPARE(empty, filled);
+    }
+
+    // Regression: a note of a megabyte was measured and laid out whole at every change,
+    // blanking the band for seconds. The band shows a bounded stretch of it, breaks and
+    // tabs as blanks, other control characters dropped; the note itself is untouched.
+    void largeNoteWithControlCharacters()
+    {
+        Band band;
+        const QString huge =
+            QStringLiteral("line \u05E9\u05DC\u05D5\u05DD\r\n\tend\x01 ").repeated(60000);
+        band.show({{TickerSource::Local, huge}});
+        const QString shown = band.terminal->AnzeigeText();
+        QVERIFY(shown.size() <= bandTextLimit + 1 + ProgramValues::Trenner.size());
+        QVERIFY(shown.startsWith(QStringLiteral("line \u05E9\u05DC\u05D5\u05DD  end line")));
+        QCOMPARE(band.terminal->scroll().LaufModus(), int(TickerScroll::Scrolling));
+        QCOMPARE(band.shown.front().text, huge);
     }
 
     // The captions follow the clock from second to second; hidden panels are left empty.

@@ -8,6 +8,7 @@
 #include "platform/Colour.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "ticker/BandText.h"
 #include "ticker/ClockText.h"
 
 #include <QAction>
@@ -259,10 +260,13 @@ Terminal::BandSettings Terminal::bandSettings() const
 // A new text: measured, its mode chosen, the band cleared and x back at the left.
 void Terminal::takeText()
 {
-    m_entries = m_feed.entries();
+    // The band's work follows its shown texts, which are bounded, not the stored ones.
+    m_entries.clear();
     m_anzeigeText.clear();
-    for (const TickerEntry& entry : m_entries)
-        m_anzeigeText += entry.text + ProgramValues::Trenner;
+    for (const TickerEntry& entry : m_feed.entries()) {
+        m_entries.append({entry.source, bandText(entry.text)});
+        m_anzeigeText += m_entries.back().text + ProgramValues::Trenner;
+    }
 
     m_testPan2->setText(m_anzeigeText);
     m_textWidth = twipsWidth(m_testPan2->font(), m_anzeigeText);
