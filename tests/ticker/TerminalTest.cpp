@@ -7,6 +7,7 @@
 #include "platform/Colour.h"
 #include "platform/Twips.h"
 #include "ticker/BandText.h"
+#include "ticker/ClockFont.h"
 #include "ticker/ui/NotizPanel.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
@@ -258,6 +259,38 @@ private slots:
         QVERIFY(shown.startsWith(QStringLiteral("line \u05E9\u05DC\u05D5\u05DD  end line")));
         QCOMPARE(band.terminal->scroll().LaufModus(), int(TickerScroll::Scrolling));
         QCOMPARE(band.shown.front().text, huge);
+    }
+
+    // Regression: from 9 points on, "12:30:00 pm" and the date were cut off. At every font
+    // size, in both languages, with and without frame, the widest texts fit the panels,
+    // whose widths stay 915 and 1065 twips.
+    void clockTextsFitTheirPanels()
+    {
+        for (const bool frame : {true, false}) {
+            for (int size = 6; size <= 36; ++size) {
+                Band band([&](Settings& s) {
+                    s.SchriftGroesse = static_cast<qint16>(size);
+                    s.zeigRahmen = frame;
+                });
+                for (const char* name : {"DatumPan", "UhrPan"}) {
+                    const auto* panel = band.find<QLabel>(name);
+                    const QString where = QStringLiteral("%1 at %2 pt").arg(name).arg(size);
+                    QCOMPARE(panel->width(), twips::toPixels(name == QByteArray("DatumPan")
+                                                                 ? BandLayout::datumWidth
+                                                                 : BandLayout::uhrWidth));
+                    const QStringList texts =
+                        name == QByteArray("DatumPan")
+                            ? ClockFont::widestDates(panel->font(), QLocale())
+                            : ClockFont::widestTimes(panel->font(), QLocale());
+                    const QFontMetricsF metrics(panel->font());
+                    for (const QString& text : texts)
+                        QVERIFY2(metrics.horizontalAdvance(text) <= panel->contentsRect().width(),
+                                 qPrintable(where + QStringLiteral(": ") + text));
+                    QVERIFY2(metrics.height() <= panel->contentsRect().height(),
+                             qPrintable(where));
+                }
+            }
+        }
     }
 
     // The captions follow the clock from second to second; hidden panels are left empty.

@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "ticker/BandText.h"
+#include "ticker/ClockFont.h"
 #include "ticker/ClockText.h"
 
 #include <QAction>
@@ -186,6 +187,7 @@ void Terminal::MachLayout()
         panel->setFrameStyle(m_layout.bevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         panel->setVisible(m_layout.clockVisible);
     }
+    fitClockFont();
 
     // 9.-10. Font of the band (drawn by the picture, see tick) and colours.
     m_notizPan->setFont(bandFont());
@@ -210,6 +212,21 @@ void Terminal::MachLayout()
     for (QAction* action : {m_neuMen, m_strich1, m_verwaltungMen, m_strich3})
         action->setEnabled(m_settings.eigeneErlauben);
     m_inLayout = false;
+}
+
+void Terminal::setClockLocale(const QLocale& locale)
+{
+    m_locale = locale;
+    fitClockFont();
+}
+
+// The date and clock keep their widths: their font shrinks until both texts fit.
+void Terminal::fitClockFont()
+{
+    const QFont font = ClockFont::fitting(this->font(), m_locale, m_datumPan->contentsRect().size(),
+                                          m_uhrPan->contentsRect().size());
+    m_datumPan->setFont(font);
+    m_uhrPan->setFont(font);
 }
 
 void Terminal::FormAktiv(bool on)

@@ -58,7 +58,7 @@ public:
     const QString& AnzeigeText() const { return m_anzeigeText; }
 
     // The locale that gives the date and time separators (the system's by default).
-    void setClockLocale(const QLocale& locale) { m_locale = locale; }
+    void setClockLocale(const QLocale& locale);
 
 public slots:
     // One tick of Timer1: network-error waiting, re-docking, clock, content, drawing.
@@ -115,6 +115,7 @@ private:
     void helpCommand();
     void popUpMenu(const QPoint& globalPosition);
     void applyTopmost();
+    void fitClockFont();
     void takeText();
     void renderPicture();
     void draw();
