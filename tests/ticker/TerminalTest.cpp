@@ -205,6 +205,32 @@ private slots:
         QCOMPARE(band.terminal->scroll().x(), 101);
     }
 
+    // Regression: a receiver drew the broadcaster's font in a band sized for its own. An
+    // adoption that changes the layout lays the band out again and measures the text anew;
+    // one that changes nothing leaves the text scrolling where it was.
+    void adoptedSettingsLayTheBandOutAgain()
+    {
+        Band band;
+        band.show({{TickerSource::Broadcast, longNote}});
+        const int height = band.terminal->height();
+        QCOMPARE(band.terminal->scroll().x(), 71);
+
+        band.terminal->tick();
+        // Nothing adopted: no new layout.
+        QCOMPARE(band.terminal->scroll().x(), 41);
+
+        band.settings.SchriftGroesse = 24;
+        band.terminal->tick();
+        QVERIFY(band.terminal->height() > height);
+        QCOMPARE(band.notizPan()->font().pointSize(), 24);
+        QCOMPARE(band.notizPan()->picture().style().font.pointSize(), 24);
+        QCOMPARE(band.terminal->scroll().x(), 71); // the text starts again at the left
+
+        band.settings.dockPos = 1;
+        band.terminal->tick();
+        QCOMPARE(band.terminal->geometry().bottom(), 1079);
+    }
+
     void coloursBySourceAndEmptyBand()
     {
         const QColor local(Qt::red), broadcast(Qt::blue), adopted(Qt::green), background(Qt::black);

@@ -160,6 +160,7 @@ int Terminal::screenWidthPixels() const
 void Terminal::MachLayout()
 {
     m_inLayout = true;
+    m_laidOut = layoutSettings();
     const int size = std::max<int>(1, m_settings.SchriftGroesse);
 
     // 1. The measuring panels: ticker font without italics.
@@ -262,8 +263,15 @@ void Terminal::tick()
         MachLayout();
     if (!m_uhrPan->isHidden())
         UhrStellen(now);
-    if (m_feed.NotizMachen(now))
+    const bool newText = m_feed.NotizMachen(now);
+    // Settings adopted from a broadcaster that change the layout: a new layout, and the
+    // text measured again in it. Unchanged settings leave the band alone.
+    if (layoutSettings() != m_laidOut) {
+        MachLayout();
         takeText();
+    } else if (newText) {
+        takeText();
+    }
     draw();
 }
 
@@ -272,6 +280,20 @@ Terminal::BandSettings Terminal::bandSettings() const
     return {m_settings.SchriftName, m_settings.SchriftGroesse, m_settings.SchriftFett,
             m_settings.SchriftKursiv, m_settings.SchriftFarbe, m_settings.SchriftFarbe2,
             m_settings.notizHgFarbe};
+}
+
+Terminal::LayoutSettings Terminal::layoutSettings() const
+{
+    BandSettings font = bandSettings();
+    font.local = font.broadcast = font.background = 0;
+    return {font,
+            m_settings.zeigRahmen,
+            m_settings.zeigDatum,
+            m_settings.dockPos,
+            m_settings.fensterHgFarbe,
+            m_settings.uhrHgFarbe,
+            m_settings.UhrSchriftFarbe,
+            m_settings.eigeneErlauben};
 }
 
 // A new text: measured, its mode chosen, the band cleared and x back at the left.

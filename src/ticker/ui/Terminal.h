@@ -98,6 +98,21 @@ private:
         bool operator==(const BandSettings&) const = default;
     };
 
+    // What the layout depends on among the settings, the text colours aside (the
+    // picture follows those without a new layout).
+    struct LayoutSettings
+    {
+        BandSettings font; // its colours unused
+        bool frame = false;
+        bool date = false;
+        qint32 dockPos = 0;
+        qint32 window = 0;
+        qint32 panels = 0;
+        qint32 clockText = 0;
+        bool ownNotes = false;
+        bool operator==(const LayoutSettings&) const = default;
+    };
+
     struct ClockKey
     {
         qint64 second = -1;
@@ -120,6 +135,7 @@ private:
     void renderPicture();
     void draw();
     BandSettings bandSettings() const;
+    LayoutSettings layoutSettings() const;
     QFont bandFont() const;
     int screenWidthPixels() const;
 
@@ -152,6 +168,7 @@ private:
     QString m_anzeigeText;
     int m_textWidth = 0; // width of AnzeigeText in the measuring font, twips
     BandSettings m_rendered;
+    LayoutSettings m_laidOut;
     ClockKey m_clockShown;
     bool m_formAktiv = true;
     bool m_inLayout = false;
