@@ -36,8 +36,13 @@ void QtPlatform::setTopmost(QWidget& window, bool onTop)
 
 QSize QtPlatform::screenSize() const
 {
+    return screenGeometry().size();
+}
+
+QRect QtPlatform::screenGeometry() const
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1024, 768);
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
 bool QtPlatform::openAddress(const QString& address)

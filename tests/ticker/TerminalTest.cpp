@@ -123,17 +123,22 @@ private slots:
         QCOMPARE(band.find("UhrPan")->geometry().right() + 1, 135);
     }
 
-    // A wider screen re-docks the band at the next tick; a narrower one leaves it as it is.
+    // Any change of the primary screen re-docks the band at the next tick: wider, and
+    // (a regression: the band stayed below a smaller screen) narrower and lower, and a
+    // primary screen that moved away from the desktop's origin.
     void redocking()
     {
         Band band([](Settings& s) { s.dockPos = 1; }, QSize(1280, 720));
         const int height = band.terminal->height();
-        band.platform.screen = QSize(1024, 600);
-        band.terminal->tick();
-        QCOMPARE(band.terminal->geometry(), QRect(0, 720 - height, 1280, height));
-        band.platform.screen = QSize(1920, 1080);
-        band.terminal->tick();
-        QCOMPARE(band.terminal->geometry(), QRect(0, 1080 - height, 1920, height));
+        const QRect screens[] = {QRect(0, 0, 1920, 1080), QRect(0, 0, 1024, 600),
+                                 QRect(1920, 300, 1280, 720)};
+        for (const QRect& screen : screens) {
+            band.platform.screenOrigin = screen.topLeft();
+            band.platform.screen = screen.size();
+            band.terminal->tick();
+            QCOMPARE(band.terminal->geometry(),
+                     QRect(screen.x(), screen.bottom() + 1 - height, screen.width(), height));
+        }
     }
 
     // The note entries follow eigeneErlauben at each layout and each time the menu opens.

@@ -152,11 +152,6 @@ QFont Terminal::bandFont() const
     return font;
 }
 
-int Terminal::screenWidthPixels() const
-{
-    return m_platform.screenSize().width();
-}
-
 void Terminal::MachLayout()
 {
     m_inLayout = true;
@@ -175,9 +170,12 @@ void Terminal::MachLayout()
     windowFont.setPointSize(size);
     setFont(windowFont);
     const int textHeight = twips::fromPixels(QFontMetrics(windowFont).height());
-    const QSize screen = m_platform.screenSize();
+    m_laidOutScreen = m_platform.screenGeometry();
+    const QRect& screen = m_laidOutScreen;
     m_layout = BandLayout::compute(
-        m_settings, QSize(twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
+        m_settings,
+        QRect(twips::fromPixels(screen.x()), twips::fromPixels(screen.y()),
+              twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
         textHeight);
 
     // 6.-8. Panels.
@@ -259,7 +257,8 @@ void Terminal::tick()
 {
     const QDateTime now = m_clock.now();
     m_feed.waitForNetwork(now);
-    if (width() < screenWidthPixels())
+    // Any change of the primary screen (narrower, wider, lower, moved) docks the band anew.
+    if (m_platform.screenGeometry() != m_laidOutScreen)
         MachLayout();
     if (!m_uhrPan->isHidden())
         UhrStellen(now);

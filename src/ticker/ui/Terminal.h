@@ -137,7 +137,6 @@ private:
     BandSettings bandSettings() const;
     LayoutSettings layoutSettings() const;
     QFont bandFont() const;
-    int screenWidthPixels() const;
 
     Settings& m_settings;
     Platform& m_platform;
@@ -169,6 +168,7 @@ private:
     int m_textWidth = 0; // width of AnzeigeText in the measuring font, twips
     BandSettings m_rendered;
     LayoutSettings m_laidOut;
+    QRect m_laidOutScreen;
     ClockKey m_clockShown;
     bool m_formAktiv = true;
     bool m_inLayout = false;
