@@ -2,6 +2,8 @@
 # The band on a real X server with a window manager.
 #   band_test.sh docking BIN_DIR    place, size and layer at the top and at the bottom
 #   band_test.sh scrolling BIN_DIR  a short text stands, a long one moves
+#   band_test.sh layer BIN_DIR      above others from the first show, with a window manager
+#                                   that does not focus new windows
 #   band_test.sh screens BIN_DIR    on a primary monitor right of another; re-docked when
 #                                   the screen gets smaller
 set -uo pipefail
@@ -91,6 +93,16 @@ case_scrolling() {
     band_stop
 }
 
+case_layer() {
+    band_with Layer
+    expect_band_at 0
+    above || fail "ImmerOben -1, not focused, and the band is not above others: $(net_wm_state)"
+    local active
+    active=$(xdotool getactivewindow 2>/dev/null)
+    [[ $active != "$BAND_WINDOW" ]] || fail "the window manager focused the band: no test"
+    band_stop
+}
+
 case_screens() {
     # Two monitors side by side, the primary one on the right.
     xrandr --setmonitor left 960/254x1080/286+0+0 none >/dev/null &&
@@ -114,9 +126,10 @@ case_screens() {
     band_stop
 }
 
+[[ $1 == layer ]] && X_FOCUS_NEW=no
 x_session_start "$2"
 case $1 in
-docking | scrolling | screens) "case_$1" ;;
+docking | scrolling | screens | layer) "case_$1" ;;
 *) fail "unknown case $1" ;;
 esac
 echo "PASS: $1"

@@ -394,6 +394,9 @@ private slots:
     {
         Band band([](Settings& s) { s.ImmerOben = true; });
         band.terminal->show();
+        // Regression: the layer came only with an activation, which a window manager
+        // need not give a new window.
+        QCOMPARE(band.platform.calls, QStringList{"topmost on"});
         QSignalSpy settings(band.terminal.get(), &Terminal::settingsRequested);
         // (1, 1) of the window lies in the frame, left of and above every panel.
         QTest::mousePress(band.terminal.get(), Qt::RightButton, {}, QPoint(1, 1));
@@ -409,11 +412,14 @@ private slots:
         QTest::keyClick(band.terminal.get(), Qt::Key_F1);
         QVERIFY(!band.menu()->isVisible());
         QCOMPARE(band.platform.calls, QStringList{"topmost off"}); // and no help
+        // Regression: an activation while the settings were open put the band back on top.
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(band.terminal.get(), &activate);
+        QCOMPARE(band.platform.calls, QStringList{"topmost off"});
         band.terminal->FormAktiv(true);
         band.rightClick();
         QVERIFY(band.menu()->isVisible());
         band.menu()->hide();
-        QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(band.terminal.get(), &activate);
         QCOMPARE(band.platform.calls, (QStringList{"topmost off", "topmost on"}));
     }

@@ -414,7 +414,11 @@ void Terminal::applyTopmost()
 
 bool Terminal::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // The layer holds from before the first show, not only from the first activation
+    // (a window manager need not activate new windows). While the settings are open
+    // (controls disabled) the band stays out of the top layer.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
+        m_formAktiv)
         applyTopmost();
     return QWidget::event(event);
 }
