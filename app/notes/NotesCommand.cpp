@@ -3,6 +3,7 @@
 #include "NoteOptions.h"
 
 #include "core/AppContext.h"
+#include "core/FileRoutines.h"
 #include "core/SettingsStore.h"
 #include "editor/NoteValidation.h"
 #include "platform/Clock.h"
@@ -110,10 +111,9 @@ int NotesCommand::init(const Call& call) const
     if (QFile::exists(target))
         return databaseFailure(call.err, QStringLiteral("\"%1\" already exists.").arg(target));
     const QString templateFile = QDir(m_programFolder).filePath(QStringLiteral("org.kvl"));
-    if (!QFile::copy(templateFile, target))
+    if (!DateiKopieren(templateFile, target))
         return databaseFailure(
             call.err, QStringLiteral("Cannot copy \"%1\" to \"%2\".").arg(templateFile, target));
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return Success;
 }
 

@@ -63,11 +63,10 @@ int StartUp::Main(const QString& documentsFolder)
                     .arg(templateFile, QDir::currentPath()),
                 QStringLiteral("Die Vorlagedatenbank \"%1\" fehlt in \"%2\".")
                     .arg(templateFile, QDir::currentPath()));
-        if (!QFile::copy(templateFile, database))
+        if (!DateiKopieren(templateFile, database))
             return abandon(QStringLiteral("The database \"%1\" cannot be created.").arg(database),
                            QStringLiteral("Die Datenbank \"%1\" kann nicht angelegt werden.")
                                .arg(database));
-        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
         m_windows.processEvents();
     }
 

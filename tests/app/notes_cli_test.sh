@@ -80,4 +80,25 @@ expect "a receiver shows the broadcaster's notes first" 0 \
 expect "the editor refuses" 2 "" $'quillaband-notes: No weekday selected.\n' \
     --db "$db" add x --weekly
 
+# Files other accounts read: a broadcaster's file follows its umask, and a receiver under
+# another account reads one made with umask 022. Changing account needs root.
+share=$(mktemp -d)
+trap 'rm -rf "$work" "$share"' EXIT
+chmod 755 "$share"
+(umask 022 && expect "init under umask 022" 0 "" "" init "$share/broadcast.kvl")
+check "mode 644 under umask 022" test "$(stat -c %a "$share/broadcast.kvl")" = 644
+(umask 077 && expect "init under umask 077" 0 "" "" init "$share/private.kvl")
+check "mode 600 under umask 077" test "$(stat -c %a "$share/private.kvl")" = 600
+expect "a note of the broadcaster" 0 $'1\n' "" --db "$share/broadcast.kvl" add Shared
+if [[ $(id -u) == 0 ]]; then
+    as_nobody() { setpriv --reuid nobody --regid nogroup --clear-groups "$@"; }
+    mkdir -m 777 "$share/receiver"
+    check "a receiver under another account gets its own database" \
+        as_nobody "$bin" init "$share/receiver/qb.kvl"
+    check "and reads the broadcaster's notes" test "$(as_nobody "$bin" \
+        --db "$share/receiver/qb.kvl" due --broadcast "$share/broadcast.kvl")" = $'B\tShared'
+else
+    echo "not root: the runs under another account are left out"
+fi
+
 [[ $failures == 0 ]] || { echo "$failures failed" && exit 1; }
