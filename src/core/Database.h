@@ -46,21 +46,30 @@ public:
     bool lockedOut() const { return m_lockedOut; }
     bool isReadOnly() const { return m_mode == OpenMode::ReadOnly; }
     const QString& path() const { return m_path; }
-    const QString& error() const { return m_error; }
+    // Why the last open failed, in English and in German.
+    const QString& error() const { return m_error.english; }
+    const QString& errorGerman() const { return m_error.german; }
     QSqlDatabase connection() const;
 
 private:
-    bool fail(const QString& reason);
+    struct Problem
+    {
+        QString english;
+        QString german;
+        bool isEmpty() const { return english.isEmpty(); }
+    };
+
+    bool fail(const Problem& problem);
     // Why the open file is not a usable database with this password; empty when it is.
-    QString contentsProblem(const QString& connect);
+    Problem contentsProblem(const QString& connect);
     // The reason for a failed query of the opening; marks a lock as such.
-    QString queryProblem(const QSqlError& error);
+    Problem queryProblem(const QSqlError& error);
     // Adds and opens the connection; the driver's reason on failure.
     QString connectTo(const QString& path, OpenMode mode, int busyTimeoutMs);
 
     QString m_connectionName;
     QString m_path;
-    QString m_error;
+    Problem m_error;
     OpenMode m_mode = OpenMode::ReadWrite;
     int m_busyTimeoutMs = defaultBusyTimeoutMs;
     bool m_open = false;

@@ -71,8 +71,11 @@ int StartUp::Main(const QString& documentsFolder)
     }
 
     QString reason;
-    if (!m_context.openLocal(database, reason))
-        return abandon(reason, reason);
+    if (!m_context.openLocal(database, reason)) {
+        // The file's own problems come in both languages; a failing table, in the driver's.
+        const QString& german = m_context.local.errorGerman();
+        return abandon(reason, german.isEmpty() ? reason : german);
+    }
 
     EinstellungenLaden(m_context.localEinstellungen, m_context.settings);
     m_windows.processEvents();

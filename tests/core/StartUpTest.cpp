@@ -137,7 +137,14 @@ TEST_F(StartUpTest, AbandonedStarts)
     platform.messageAnswers.push_back(MessageAnswer::Ok);
     AppContext badFile;
     EXPECT_EQ(start(badFile), 1);
-    EXPECT_TRUE(platform.calls.last().contains(QStringLiteral("not a Quillaband database")));
+    // Regression: the German text was followed by the English reason.
+    const QString message = platform.calls.last();
+    const qsizetype german = message.indexOf(QStringLiteral("Quillaband kann nicht starten."));
+    ASSERT_GT(german, 0);
+    EXPECT_TRUE(message.left(german).contains(QStringLiteral("is not a Quillaband database")));
+    EXPECT_TRUE(message.mid(german).contains(QStringLiteral("ist keine Quillaband-Datenbank")))
+        << message.toStdString();
+    EXPECT_FALSE(message.mid(german).contains(QStringLiteral("is not a Quillaband")));
     EXPECT_TRUE(windows.calls.isEmpty());
 }
 
