@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace qb {
 
@@ -55,7 +56,9 @@ int StartUp::Main(const QString& documentsFolder)
     m_windows.processEvents();
 
     const QString database = m_context.DatenOrdner + QStringLiteral("qb.kvl");
-    if (!QFile::exists(database)) {
+    // An interrupted copy leaves an empty file: there is nothing in it to lose, so it is
+    // made anew like a missing one. Any other file is never overwritten.
+    if (!QFile::exists(database) || QFileInfo(database).size() == 0) {
         const QString templateFile = QStringLiteral("org.kvl");
         if (!QFile::exists(templateFile))
             return abandon(

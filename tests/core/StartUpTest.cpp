@@ -146,6 +146,22 @@ TEST_F(StartUpTest, AbandonedStarts)
         << message.toStdString();
     EXPECT_FALSE(message.mid(german).contains(QStringLiteral("is not a Quillaband")));
     EXPECT_TRUE(windows.calls.isEmpty());
+    EXPECT_EQ(contentOf(qPrintable(database())), QByteArray(2048, 'g')) << "never overwritten";
+}
+
+// Regression: the empty file an interrupted copy leaves blocked every start; it is
+// treated like a missing one.
+TEST_F(StartUpTest, EmptyDatabaseFileBecomesTheTemplate)
+{
+    QDir().mkpath(documents() + QStringLiteral("/Quillaband 3"));
+    QFile empty(database());
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    AppContext context;
+    ASSERT_EQ(start(context), 0);
+    EXPECT_EQ(context.settings.Sprache, 1) << "the template's settings";
+    EXPECT_EQ(platform.calls, QStringList{QStringLiteral("openDocument start-e.htm")})
+        << "a first run, and no message";
 }
 
 // The update leftovers in their combinations: a new updater replaces the old
