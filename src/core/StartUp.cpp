@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "FileRoutines.h"
+#include "PasswordGuard.h"
 #include "SettingsStore.h"
 #include "ShellRoutines.h"
 #include "platform/Clock.h"
@@ -73,6 +74,10 @@ int StartUp::Main(const QString& documentsFolder)
         m_windows.processEvents();
     }
 
+    // Every save goes to the local database: one that cannot be written ends the start.
+    if (const auto problem = writeProblem(database))
+        return abandon(problem->english, problem->german, storedLanguage(database));
+
     QString reason;
     if (!m_context.openLocal(database, reason)) {
         // The file's own problems come in both languages; a failing table, in the driver's.
@@ -97,13 +102,42 @@ int StartUp::Main(const QString& documentsFolder)
     return 0;
 }
 
-int StartUp::abandon(const QString& english, const QString& german)
+int StartUp::abandon(const QString& english, const QString& german, int sprache)
 {
-    // The language setting is not known yet: say it in both languages.
-    QString text = QStringLiteral("Quillaband cannot start.\n") + english;
-    text += QStringLiteral("\n\nQuillaband kann nicht starten.\n") + german;
+    // Without a known language setting the message comes in both languages.
+    const QString inEnglish = QStringLiteral("Quillaband cannot start.\n") + english;
+    const QString inGerman = QStringLiteral("Quillaband kann nicht starten.\n") + german;
+    const QString text = sprache == 1   ? inEnglish
+                         : sprache == 2 ? inGerman
+                                        : inEnglish + QStringLiteral("\n\n") + inGerman;
     m_platform.showMessage(text, MessageIcon::Critical, MessageButtons::Ok);
     return 1;
+}
+
+std::optional<StartUp::Reason> StartUp::writeProblem(const QString& database)
+{
+    const QString english = QStringLiteral("The database \"%1\" cannot be written: %2");
+    const QString german =
+        QStringLiteral("In die Datenbank \"%1\" kann nicht geschrieben werden: %2");
+    if (!QFileInfo(database).isWritable())
+        return Reason{english.arg(database, QStringLiteral("the file is read-only.")),
+                      german.arg(database, QStringLiteral("die Datei ist schreibgesch\u00FCtzt."))};
+    // Every write makes its journal beside the file.
+    if (!QFileInfo(QFileInfo(database).absolutePath()).isWritable())
+        return Reason{english.arg(database, QStringLiteral("its folder is read-only.")),
+                      german.arg(database, QStringLiteral("ihr Ordner ist schreibgesch\u00FCtzt."))};
+    return std::nullopt;
+}
+
+int StartUp::storedLanguage(const QString& database)
+{
+    Database file;
+    RecordSet einstellungen(file, QStringLiteral("Einstellungen"));
+    Settings stored;
+    if (file.open(database, PasswordGuard::connectString, OpenMode::ReadOnly) &&
+        einstellungen.open())
+        EinstellungenLaden(einstellungen, stored);
+    return stored.Sprache;
 }
 
 void StartUp::tidyUpdateLeftovers()

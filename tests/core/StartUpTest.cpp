@@ -7,8 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace qb;
 using qb::test::RawSql;
@@ -249,4 +253,39 @@ TEST_F(StartUpTest, ReachableBroadcaster)
     ASSERT_EQ(start(notAdopting), 0);
     EXPECT_FALSE(notAdopting.settings.remoteEinstellungen);
     EXPECT_EQ(notAdopting.settings.Speed, 30);
+}
+
+// Regression: a read-only local database was accepted and then every save failed. The
+// start ends with the reason, in the stored language. Root writes to any file, so the
+// start runs in a child process under an account without write access.
+TEST_F(StartUpTest, ReadOnlyDatabaseEndsTheStart)
+{
+    {
+        AppContext first;
+        ASSERT_EQ(start(first), 0);
+    }
+    RawSql(database()).exec(QStringLiteral("UPDATE Einstellungen SET Sprache = 2"));
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto open = readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QString folder = database();
+    while ((folder = QFileInfo(folder).path()) != QDir::tempPath())
+        QFile::setPermissions(folder, open | QFile::WriteOwner | QFile::WriteOther);
+    QFile::setPermissions(database(), readable);
+    platform.onUnexpected = {};
+    platform.calls.clear();
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0) {
+                const passwd* nobody = getpwnam("nobody");
+                if (!nobody || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
+                    std::_Exit(2);
+            }
+            AppContext context;
+            const bool ended = start(context) == 1 && platform.calls.size() == 1 &&
+                               platform.calls.first().contains(QStringLiteral(
+                                   "kann nicht geschrieben werden: die Datei ist")) &&
+                               !platform.calls.first().contains(QStringLiteral("cannot"));
+            std::_Exit(ended ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
