@@ -41,6 +41,7 @@ public:
     bool setBookmark(const QString& bookmark);
 
     bool hasColumn(const QString& column) const { return m_columns.contains(column); }
+    const QStringList& columns() const { return m_columnNames; }
     // The column of the current row (an edit in progress included); an invalid
     // QVariant when there is no current row or no such column.
     QVariant value(const QString& column) const;

@@ -156,6 +156,25 @@ bool BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& 
     return true;
 }
 
+bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& vorlage)
+{
+    if (!einstellungen.first())
+        return false;
+    if (!einstellungen.atEnd())
+        return true;
+    if (!vorlage.first() || vorlage.atEnd() || !einstellungen.addNew())
+        return false;
+    for (const QString& column : vorlage.columns()) {
+        if (einstellungen.hasColumn(column))
+            einstellungen.setValue(column, vorlage.value(column));
+    }
+    if (!einstellungen.update()) {
+        einstellungen.cancelUpdate();
+        return false;
+    }
+    return einstellungen.first();
+}
+
 bool EinstellungenSpeichern(RecordSet& einstellungen, const Settings& s)
 {
     if (!einstellungen.first() || !einstellungen.edit())

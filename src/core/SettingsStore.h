@@ -17,6 +17,10 @@ void EinstellungenLaden(RecordSet& einstellungen, Settings& settings);
 // False when the row could not be read (the settings are unchanged then).
 bool BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& settings);
 
+// A table Einstellungen without its row (a damaged or hand-edited file) gets a copy of
+// the template's row, the columns both tables have. True when the table has a row.
+bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& vorlage);
+
 // Writes every setting but erstVorbei into the first row. On failure the row
 // keeps its stored values and the reason is left in the record set's error().
 bool EinstellungenSpeichern(RecordSet& einstellungen, const Settings& settings);

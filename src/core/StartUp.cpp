@@ -85,6 +85,16 @@ int StartUp::Main(const QString& documentsFolder)
         return abandon(reason, german.isEmpty() ? reason : german);
     }
 
+    // A settings table without its row gets the template's defaults.
+    {
+        Database templateFile;
+        RecordSet defaults(templateFile, QStringLiteral("Einstellungen"));
+        if (m_context.localEinstellungen.first() && m_context.localEinstellungen.atEnd() &&
+            templateFile.open(QStringLiteral("org.kvl"), PasswordGuard::connectString,
+                              OpenMode::ReadOnly) &&
+            defaults.open())
+            EinstellungenZeileSichern(m_context.localEinstellungen, defaults);
+    }
     EinstellungenLaden(m_context.localEinstellungen, m_context.settings);
     m_windows.processEvents();
     tidyUpdateLeftovers();

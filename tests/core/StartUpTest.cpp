@@ -1,4 +1,5 @@
 #include "core/AppContext.h"
+#include "core/SettingsStore.h"
 #include "core/StartUp.h"
 #include "platform/Clock.h"
 #include "support/RawSql.h"
@@ -288,4 +289,25 @@ TEST_F(StartUpTest, ReadOnlyDatabaseEndsTheStart)
             std::_Exit(ended ? 0 : 3);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// Regression: a settings table without its row gave a band without language, speed or
+// colours, and settings that could never be saved. The template's row is inserted.
+TEST_F(StartUpTest, MissingSettingsRowGetsTheTemplateDefaults)
+{
+    {
+        AppContext first;
+        ASSERT_EQ(start(first), 0);
+    }
+    RawSql(database()).exec(QStringLiteral("DELETE FROM Einstellungen"));
+    AppContext context;
+    ASSERT_EQ(start(context), 0);
+    EXPECT_EQ(context.settings.Sprache, 1);
+    EXPECT_EQ(context.settings.Speed, 30);
+    EXPECT_EQ(context.settings.notizHgFarbe, Settings::defaultNotizHgFarbe);
+    context.settings.Speed = 44;
+    EXPECT_TRUE(EinstellungenSpeichern(context.localEinstellungen, context.settings));
+    RawSql stored(database());
+    EXPECT_EQ(stored.scalar(QStringLiteral("SELECT COUNT(*) FROM Einstellungen")).toInt(), 1);
+    EXPECT_EQ(stored.scalar(QStringLiteral("SELECT Speed FROM Einstellungen")).toInt(), 44);
 }
