@@ -41,13 +41,6 @@ std::optional<qint32> int32Value(const QVariant& stored)
     return number ? std::optional<qint32>(static_cast<qint32>(*number)) : std::nullopt;
 }
 
-// Stored 0 is False, any other number True.
-std::optional<bool> boolValue(const QVariant& stored)
-{
-    const auto number = wholeNumber(stored, std::numeric_limits<qint64>::min(),
-                                    std::numeric_limits<qint64>::max());
-    return number ? std::optional<bool>(*number != 0) : std::nullopt;
-}
 
 std::optional<QString> textValue(const QVariant& stored)
 {
@@ -128,6 +121,17 @@ void loadShared(const Row& row, Settings& s)
 }
 
 } // namespace
+
+std::optional<bool> boolValue(const QVariant& stored)
+{
+    if (!stored.isValid() || stored.isNull())
+        return std::nullopt;
+    bool ok = false;
+    const double number = stored.toString().trimmed().toDouble(&ok);
+    if (!ok || std::isnan(number))
+        return std::nullopt;
+    return number != 0;
+}
 
 void EinstellungenLaden(RecordSet& einstellungen, Settings& s)
 {

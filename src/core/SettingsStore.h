@@ -2,9 +2,16 @@
 
 #include "Settings.h"
 
+#include <QVariant>
+#include <optional>
+
 namespace qb {
 
 class RecordSet;
+
+// A Boolean read from a table: 0 is False and every other number True (0.4 too);
+// nullopt for Null or text that is not a number.
+std::optional<bool> boolValue(const QVariant& stored);
 
 // Loads all settings from the first row of the local Einstellungen record set.
 // A column that is missing, Null or unreadable leaves its value as it was,

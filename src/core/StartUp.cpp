@@ -178,10 +178,7 @@ void StartUp::connectBroadcaster()
     RecordSet& remote = m_context.broadcastEinstellungen;
     bool adopt = false;
     if (!m_context.NetzFehler && remote.first() && !remote.atEnd()) {
-        const QVariant stored = remote.value(QStringLiteral("remoteEinstellungen"));
-        bool numeric = false;
-        const double number = stored.toDouble(&numeric);
-        adopt = !stored.isNull() && numeric && number != 0;
+        adopt = boolValue(remote.value(QStringLiteral("remoteEinstellungen"))).value_or(false);
     }
     m_context.settings.remoteEinstellungen = adopt;
     if (adopt)
