@@ -216,10 +216,19 @@ int NotesCommand::due(const Call& call) const
         return usageError(call.err, QStringLiteral("due takes no arguments."));
     QDateTime now = m_clock.now();
     if (call.parser.isSet(QStringLiteral("at"))) {
-        now = QDateTime::fromString(call.parser.value(QStringLiteral("at")),
-                                    QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-        if (!now.isValid())
+        const QString at = call.parser.value(QStringLiteral("at"));
+        const QStringList parts = at.split(QLatin1Char('T'));
+        const QDate date = QDate::fromString(parts.value(0), QStringLiteral("yyyy-MM-dd"));
+        const QTime time = QTime::fromString(parts.value(1), QStringLiteral("HH:mm:ss"));
+        if (parts.size() != 2 || !date.isValid() || !time.isValid())
             return usageError(call.err, QStringLiteral("--at takes YYYY-MM-DDThh:mm:ss."));
+        now = QDateTime(date, time);
+        // A moment the clocks skip at a change of time has no local time of its own.
+        if (!now.isValid() || now.date() != date || now.time() != time)
+            return usageError(call.err,
+                              QStringLiteral("%1 does not exist in the local time zone: the "
+                                             "clocks skip it at a change of time.")
+                                  .arg(at));
     }
     AppContext context;
     if (const int status = openLocal(context, call.database, call.err); status != Success)

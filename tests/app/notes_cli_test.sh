@@ -77,6 +77,14 @@ expect "list after remove" 0 $'1\t0\tAlways\n3\t2\tStandup\n4\t3\tRent\n5\t3\tRe
 expect "a receiver shows the broadcaster's notes first" 0 \
     $'B\tGrüße · Ärger\nB\tLeap day\nL\tAlways\n' "" \
     --db "$db" due --at 2027-03-29T12:00:00 --broadcast "$default"
+# Regression: a moment in a clock-change gap gave the format message.
+TZ=Europe/Berlin expect "a moment the clocks skip" 2 "" \
+    $'quillaband-notes: 2026-03-29T02:30:00 does not exist in the local time zone: the clocks skip it at a change of time.\n' \
+    --db "$db" due --at 2026-03-29T02:30:00
+TZ=Europe/Berlin expect "the hour after the gap" 0 $'L\tAlways\n' "" \
+    --db "$db" due --at 2026-03-29T03:30:00
+expect "a malformed moment" 2 "" $'quillaband-notes: --at takes YYYY-MM-DDThh:mm:ss.\n' \
+    --db "$db" due --at "2026-03-29 02:30:00"
 expect "the editor refuses" 2 "" $'quillaband-notes: No weekday selected.\n' \
     --db "$db" add x --weekly
 
