@@ -11,13 +11,6 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 LOCK_SECONDS=20
 STEP_PIXELS=10 # Speed 150 twips per tick
 
-broadcast_note_shown() {
-    local count
-    count=$(pixels_of_colour "$(band_shot)" 'rgb(255,255,0)')
-    [[ $count =~ ^[0-9]+$ ]] || fail "cannot count colours in a picture of the band: $count"
-    ((count > 0))
-}
-
 # Three rows through the middle of the ticker band, as raw grey bytes.
 strip() {
     import -window root -crop "${STRIP_WIDTH}x3+135+$((BAND_Y + 3 + (BAND_HEIGHT - 9) / 2 - 1))" \
@@ -25,15 +18,7 @@ strip() {
 }
 
 x_session_start "$1"
-band_prepare
-BROADCAST_DB=$HOME/share/broadcast.kvl
-mkdir "$HOME/share" && "$BIN_DIR/quillaband-notes" init "$BROADCAST_DB" >/dev/null ||
-    fail "init of the broadcaster"
-band_note "Broadcast news" "$BROADCAST_DB"
-band_setting broadcastStatus -1
-band_setting broadcastPfad "'$BROADCAST_DB'"
-band_setting Speed 150
-band_setting Speed 150 "$BROADCAST_DB"
+receiver_prepare
 # Letters without a pattern, so that two pictures match at one shift only.
 band_note "Local: $(tr -dc 'a-zA-Z' </dev/urandom | head -c 250 | fold -w 7 | paste -sd' ')"
 

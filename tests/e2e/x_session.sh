@@ -86,6 +86,29 @@ band_prepare() {
     band_setting erstVorbei -1 # the first run would open the start page in a browser
 }
 
+# A fresh user as a receiver of the broadcaster's file $BROADCAST_DB, which holds the note
+# "Broadcast news". Both at 10 px per tick: the text runs through the band in a few
+# seconds (the broadcaster's display settings are adopted at every rebuild).
+receiver_prepare() {
+    band_prepare
+    BROADCAST_DB=$HOME/share/broadcast.kvl
+    mkdir "$HOME/share" && "$BIN_DIR/quillaband-notes" init "$BROADCAST_DB" >/dev/null ||
+        fail "init of the broadcaster"
+    band_note "Broadcast news" "$BROADCAST_DB"
+    band_setting broadcastStatus -1
+    band_setting broadcastPfad "'$BROADCAST_DB'"
+    band_setting Speed 150
+    band_setting Speed 150 "$BROADCAST_DB"
+}
+
+# Whether the broadcaster's note (yellow, its colour) is in a picture of the band.
+broadcast_note_shown() {
+    local count
+    count=$(pixels_of_colour "$(band_shot)" 'rgb(255,255,0)')
+    [[ $count =~ ^[0-9]+$ ]] || fail "cannot count colours in a picture of the band: $count"
+    ((count > 0))
+}
+
 # band_setting KEY SQL-VALUE [DATABASE]; band_note TEXT [DATABASE]
 band_setting() {
     sqlite3 "${3:-$LOCAL_DB}" "UPDATE Einstellungen SET $1 = $2;" || fail "cannot set $1"
