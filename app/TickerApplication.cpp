@@ -1,10 +1,13 @@
 #include "TickerApplication.h"
 
+#include "admin/ui/Verwaltung.h"
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
 #include "dialogs/BubbleHost.h"
 #include "dialogs/FliegBubble.h"
+#include "editor/ui/Notizen.h"
 #include "platform/Clock.h"
+#include "platform/Twips.h"
 #include "settings/NetzConnect.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/Terminal.h"
@@ -49,7 +52,22 @@ void TickerApplication::showTicker()
     m_bubbles->setFallbackAnchor(m_terminal.get());
     QObject::connect(m_terminal.get(), &Terminal::endRequested, m_terminal.get(),
                      [this] { end(); });
+    QObject::connect(m_terminal.get(), &Terminal::newNoteRequested, m_terminal.get(), [this] {
+        Notizen editor(noteWindowContext(), false);
+        editor.exec();
+    });
+    QObject::connect(m_terminal.get(), &Terminal::administrationRequested, m_terminal.get(),
+                     [this] {
+                         Verwaltung administration(noteWindowContext());
+                         administration.exec();
+                     });
     m_terminal->show();
+}
+
+NoteWindowContext TickerApplication::noteWindowContext() const
+{
+    return {m_context.settings, m_platform, m_clock, m_context.localNotizen,
+            twips::fromPixels(m_terminal->y()), QLocale()};
 }
 
 void TickerApplication::processEvents()

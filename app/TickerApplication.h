@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/StartUp.h"
+#include "editor/ui/NoteWindowContext.h"
 #include "ticker/TickerFeed.h"
 
 #include <memory>
@@ -38,6 +39,7 @@ private:
     bool noticeVisible() const override;
     void closeNotice() override;
     void end();
+    NoteWindowContext noteWindowContext() const;
 
     AppContext& m_context;
     Platform& m_platform;

@@ -5,6 +5,7 @@
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
 #include "core/SettingsStore.h"
+#include "editor/NoteStore.h"
 #include "editor/NoteValidation.h"
 #include "platform/Clock.h"
 #include "schedule/ScheduleDraft.h"
@@ -163,16 +164,12 @@ int NotesCommand::add(const Call& call) const
     AppContext context;
     if (const int status = openLocal(context, call.database, call.err); status != Success)
         return status;
-    RecordSet& notes = context.localNotizen;
-    bool stored = notes.addNew() && notes.setValue(QStringLiteral("inhalt"), text);
-    const NoteColumns columns = scheduleColumns(check.schedule);
-    for (auto column = columns.cbegin(); stored && column != columns.cend(); ++column)
-        stored = notes.setValue(column.key(), column.value());
-    if (!stored || !notes.update())
+    const StoreResult stored =
+        NotizSpeichern(context.localNotizen, std::nullopt, text, check.schedule);
+    if (stored.status != StoreResult::Status::Stored)
         return databaseFailure(
-            call.err,
-            QStringLiteral("Cannot write to \"%1\": %2").arg(call.database, notes.error()));
-    call.out << notes.lastAdded() << '\n';
+            call.err, QStringLiteral("Cannot write to \"%1\": %2").arg(call.database, stored.reason));
+    call.out << stored.id << '\n';
     return Success;
 }
 

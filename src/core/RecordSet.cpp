@@ -276,7 +276,7 @@ bool RecordSet::update()
         m_lastAdded = query.lastInsertId().toLongLong();
     } else {
         if (query.numRowsAffected() != 1)
-            return fail(QStringLiteral("The row no longer exists."));
+            return fail(rowGoneError);
         m_page[m_index].values = m_buffer;
     }
     m_pending = Pending::None;

@@ -66,6 +66,8 @@ public:
     // The last failure met another program's lock or unfinished write: the same
     // operation may succeed later.
     bool lockedOut() const { return m_lockedOut; }
+    // The error of an update() whose row was deleted by someone else meanwhile.
+    static inline const QString rowGoneError = QStringLiteral("The row no longer exists.");
 
 private:
     enum class Pending { None, Edit, Add };

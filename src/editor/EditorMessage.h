@@ -15,6 +15,8 @@ enum class EditorMessage {
     MonthMissing,
     InvalidDate,
     NumberTooLarge,
+    NotStored,      // followed by the database's reason
+    RecordNotFound, // the edited note was deleted meanwhile
 };
 
 // The questions the editor asks before saving (Yes goes on, No stops the save).

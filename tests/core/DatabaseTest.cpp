@@ -1,6 +1,7 @@
 #include "core/Database.h"
 #include "core/PasswordGuard.h"
 #include "core/RecordSet.h"
+#include "support/OpenNotes.h"
 #include "support/RawSql.h"
 #include "support/TemplateCopy.h"
 
@@ -12,40 +13,11 @@
 #include <thread>
 
 using namespace qb;
+using qb::test::OpenNotes;
 using qb::test::RawSql;
 using qb::test::TemplateCopy;
 
 namespace {
-
-void addNote(RecordSet& notes, const QString& text, int rhythmus = 0)
-{
-    ASSERT_TRUE(notes.addNew());
-    notes.setValue(QStringLiteral("inhalt"), text);
-    notes.setValue(QStringLiteral("Rhythmus"), rhythmus);
-    ASSERT_TRUE(notes.update()) << notes.error().toStdString();
-}
-
-// The Notizen record set of a file, opened as the program opens it.
-struct OpenNotes
-{
-    explicit OpenNotes(const QString& path, OpenMode mode = OpenMode::ReadWrite,
-                       int pageSize = RecordSet::defaultPageSize,
-                       int busyTimeoutMs = Database::defaultBusyTimeoutMs)
-        : notes(db, QStringLiteral("Notizen"), pageSize)
-    {
-        EXPECT_TRUE(db.open(path, PasswordGuard::connectString, mode, busyTimeoutMs))
-            << db.error().toStdString();
-        EXPECT_TRUE(notes.open()) << notes.error().toStdString();
-    }
-    void add(const QStringList& texts)
-    {
-        for (const QString& text : texts)
-            addNote(notes, text);
-    }
-
-    Database db;
-    RecordSet notes;
-};
 
 QStringList walkTexts(RecordSet& notes)
 {
@@ -113,7 +85,7 @@ TEST(RecordSet, AddEditDeleteRoundTrip)
     TemplateCopy file;
     OpenNotes open(file.path());
     RecordSet& notes = open.notes;
-    open.add({"one", "two", "three"});
+    ASSERT_TRUE(open.add({"one", "two", "three"}));
     EXPECT_EQ(walkTexts(notes), (QStringList{"one", "two", "three"}));
 
     ASSERT_TRUE(notes.first());
@@ -140,7 +112,7 @@ TEST(RecordSet, WalksPagesInTableOrderAndSeesNewRows)
     TemplateCopy file;
     OpenNotes open(file.path(), OpenMode::ReadWrite, 2);
     RecordSet& notes = open.notes;
-    open.add({"1", "2", "3", "4", "5"});
+    ASSERT_TRUE(open.add({"1", "2", "3", "4", "5"}));
     EXPECT_EQ(walkTexts(notes), (QStringList{"1", "2", "3", "4", "5"}));
 
     ASSERT_TRUE(notes.first());
@@ -168,7 +140,7 @@ TEST(RecordSet, BookmarksSurviveReopen)
     QString mark;
     {
         OpenNotes writing(file.path(), OpenMode::ReadWrite, 2);
-        writing.add({"a", "b", "c", "d"});
+        ASSERT_TRUE(writing.add({"a", "b", "c", "d"}));
         ASSERT_TRUE(writing.notes.first());
         writing.notes.next();
         writing.notes.next();
@@ -192,7 +164,7 @@ TEST(RecordSet, FindLastById)
     TemplateCopy file;
     OpenNotes open(file.path());
     RecordSet& notes = open.notes;
-    open.add({"x", "y", "z"});
+    ASSERT_TRUE(open.add({"x", "y", "z"}));
     const qint64 lastId = notes.lastAdded();
 
     ASSERT_TRUE(notes.findLast(QStringLiteral("ID = %1").arg(lastId - 1)));
@@ -216,7 +188,7 @@ TEST(RecordSet, TwoConnectionsShareOneFile)
     OpenNotes writer(file.path());
     OpenNotes reader(file.path(), OpenMode::ReadOnly);
     RecordSet& read = reader.notes;
-    writer.add({"from the writer"});
+    ASSERT_TRUE(writer.add({"from the writer"}));
     EXPECT_EQ(walkTexts(read), QStringList{QStringLiteral("from the writer")});
     EXPECT_EQ(RawSql(file.path()).scalar(QStringLiteral("PRAGMA journal_mode")).toString(),
               QStringLiteral("delete"));

@@ -171,3 +171,32 @@ pixels_of_colour() {
     convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" \
         -format '%[fx:int(mean*w*h+0.5)]' info:
 }
+
+# The accessibility bus, through which the tests find and press controls by their names as
+# a screen reader would. a11y_session runs the calling script again inside a private D-Bus
+# session (call it first, with the script's arguments); a11y_start, after x_session_start,
+# starts the bus on that display. Then "$A11Y command ..." runs a11y.py.
+a11y_session() {
+    [[ -n ${QB_A11Y_SESSION:-} ]] && return 0
+    QB_A11Y_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
+}
+
+a11y_start() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$SHOTS/at-spi.log" 2>&1 &
+    on_exit "stop_process $!"
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    A11Y="/usr/bin/python3 $(dirname "${BASH_SOURCE[0]}")/a11y.py"
+}
+
+# a11y_menu X Y ENTRY: opens the popup menu with a right click at X,Y and chooses ENTRY
+# through the accessibility bus, the way a screen reader user does with the arrow keys.
+a11y_menu() {
+    coproc MENU { $A11Y menu "$3" 2>&1; }
+    local ready
+    read -r -t 10 ready <&"${MENU[0]}"
+    [[ $ready == listening ]] || return 1
+    xdotool mousemove "$1" "$2" click 3
+    sleep 0.3
+    xdotool key Down
+    wait "$MENU_PID"
+}

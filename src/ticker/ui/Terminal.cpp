@@ -307,6 +307,8 @@ void Terminal::takeText()
     }
 
     m_testPan2->setText(m_anzeigeText);
+    // A screen reader reads the band's text from the panel that shows it.
+    m_notizPan->setAccessibleName(m_anzeigeText.left(accessibleTextLength));
     m_textWidth = twipsWidth(m_testPan2->font(), m_anzeigeText);
     m_testPan2->resize(twips::toPixels(m_textWidth), m_testPan2->height());
 

@@ -30,6 +30,8 @@ class Terminal : public QWidget
 
 public:
     static constexpr int timerInterval = 50;
+    // The start of the ticker text that the band offers a screen reader.
+    static constexpr int accessibleTextLength = 4096;
 
     // The settings are read live: the band follows changes of its font and colours at the
     // next tick; geometry and panel colours follow at the next MachLayout.
