@@ -6,7 +6,6 @@
 #include "ticker/TickerContent.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -304,9 +303,9 @@ void leaveUnfinishedWrite(const QString& path)
 } // namespace
 
 // A locked source is no network failure: each keeps its entries of the last
-// read, nobody is told, the lock costs the rebuild a short wait only, and the
-// next rebuild after the lock shows the changes. The local connection's
-// writers wait the full time again afterwards.
+// read, nobody is told, and the next rebuild after the lock shows the changes.
+// The local connection's writers wait the full time again afterwards. (How
+// long the band waits is measured end to end, in lock_test.sh.)
 TEST_F(TickerContentTest, LockedSourcesKeepTheirEntries)
 {
     addNote(local, QStringLiteral("mine"));
@@ -321,14 +320,10 @@ TEST_F(TickerContentTest, LockedSourcesKeepTheirEntries)
         ASSERT_EQ(lock->exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
         lock->exec(QStringLiteral("UPDATE Notizen SET inhalt = inhalt || ' new'"));
     }
-    QElapsedTimer clock;
-    clock.start();
     for (int tick = 0; tick < 3; ++tick) {
         content.waitForNetwork(now);
         rebuild();
     }
-    // Three rebuilds; one wait of the old busy timeout alone took 5 s.
-    EXPECT_LT(clock.elapsed(), 2500);
     EXPECT_EQ(shownTexts(), (QStringList{"B theirs", "L mine"}));
     EXPECT_FALSE(context.NetzFehler);
     EXPECT_TRUE(notices.shown.isEmpty());
