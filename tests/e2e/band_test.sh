@@ -4,6 +4,8 @@
 #   band_test.sh scrolling BIN_DIR  a short text stands, a long one moves
 #   band_test.sh layer BIN_DIR      above others from the first show, with a window manager
 #                                   that does not focus new windows
+#   band_test.sh platform BIN_DIR   the layer changes on the window as it is (the Qt
+#                                   platform's own test, on this display)
 #   band_test.sh screens BIN_DIR    on a primary monitor right of another; re-docked when
 #                                   the screen gets smaller
 set -uo pipefail
@@ -103,6 +105,11 @@ case_layer() {
     band_stop
 }
 
+case_platform() {
+    QT_QPA_PLATFORM=xcb "$BIN_DIR/qt_platform_tests" >"$SHOTS/platform.log" 2>&1 ||
+        fail "the Qt platform's test under X: $(grep -A3 FAIL "$SHOTS/platform.log")"
+}
+
 case_screens() {
     # Two monitors side by side, the primary one on the right.
     xrandr --setmonitor left 960/254x1080/286+0+0 none >/dev/null &&
@@ -129,7 +136,7 @@ case_screens() {
 [[ $1 == layer ]] && X_FOCUS_NEW=no
 x_session_start "$2"
 case $1 in
-docking | scrolling | screens | layer) "case_$1" ;;
+docking | scrolling | screens | layer | platform) "case_$1" ;;
 *) fail "unknown case $1" ;;
 esac
 echo "PASS: $1"
