@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -36,6 +37,9 @@ public:
     virtual void setTopmost(QWidget& window, bool onTop) = 0;
     // Size of the primary screen in logical pixels.
     virtual QSize screenSize() const = 0;
+    // The primary screen's place on the whole desktop in logical pixels: a primary
+    // monitor right of or below another one does not start at (0, 0).
+    virtual QRect screenGeometry() const { return QRect(QPoint(0, 0), screenSize()); }
     // Opens a web address or file with the desktop's handler; false when no
     // handler took it.
     virtual bool openAddress(const QString& address) = 0;
