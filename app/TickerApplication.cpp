@@ -10,6 +10,7 @@
 #include "dialogs/MeldungHost.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Clock.h"
+#include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "settings/NetzConnect.h"
 #include "settings/SettingsCommand.h"
@@ -72,7 +73,7 @@ void TickerApplication::showTicker()
 NoteWindowContext TickerApplication::noteWindowContext() const
 {
     return {m_context.settings, m_platform, m_clock, m_context.localNotizen,
-            twips::fromPixels(m_terminal->y()), QLocale()};
+            twips::fromPixels(m_terminal->y() - m_platform.screenGeometry().top()), QLocale()};
 }
 
 void TickerApplication::connectSettings()

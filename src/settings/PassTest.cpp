@@ -145,7 +145,7 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
     const QSize screen = platform.screenSize();
     const QPointF position =
         SettingsRules::passTestPosition(band, twips::fromPixels(screen.height()));
-    move(twips::toPixels(position.x()), twips::toPixels(position.y()));
+    move(platform.screenPosition(position.x(), position.y()));
 
     // 4.-5.
     m_platform.beep();
