@@ -28,8 +28,6 @@ expect_band_at() {
         fail "band at $BAND_X,$BAND_Y size ${BAND_WIDTH}x$BAND_HEIGHT, expected 0,$1 full width"
 }
 
-net_wm_state() { xprop -id "$BAND_WINDOW" _NET_WM_STATE; }
-above() { net_wm_state | grep -q _NET_WM_STATE_ABOVE; }
 
 # _NET_CLIENT_LIST_STACKING runs from bottom to top.
 band_above_other() {

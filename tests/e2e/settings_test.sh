@@ -2,7 +2,8 @@
 # The settings command on the real program, driven through the accessibility bus.
 #   settings_test.sh BIN_DIR
 # Sysop mode on: the menu's Settings asks for the password; a wrong one is refused with
-# "Zugang abgelehnt !", the right one opens "Quillaband - Settings"; "Dock window below" and
+# "Zugang abgelehnt !", the right one opens "Quillaband - Settings" with the band out of the
+# top layer until the window closes; "Dock window below" and
 # "Save" move the band to the bottom at once and store dockPos 1; ticking the receiver box
 # ticks and disables the sysop box, and "Save" without a path is refused with
 # "Please specify a broadcast path." while the window stays open.
@@ -34,8 +35,11 @@ open_settings() {
 
 open_settings
 shot "$SHOTS/settings.png"
+# The band (ImmerOben on) leaves the top layer while the settings are open, and returns.
+above && fail "the band stayed above other windows under the settings: $(net_wm_state)"
 $A11Y press "Dock window below" && $A11Y press "Save" || fail "no dock option or Save"
 $A11Y gone "$SETTINGS" || fail "the settings stayed open after Save"
+wait_until 5 above || fail "the band is not above others after the settings closed"
 # Changing the band's layer may give it a new X window: look for it again.
 wait_until 10 eval "find_band_window && band_geometry &&
     ((BAND_Y == X_SCREEN_HEIGHT - BAND_HEIGHT))" ||

@@ -138,6 +138,9 @@ band_start() {
     band_geometry || fail "no geometry of the band window $BAND_WINDOW"
 }
 
+net_wm_state() { xprop -id "$BAND_WINDOW" _NET_WM_STATE; }
+above() { net_wm_state | grep -q _NET_WM_STATE_ABOVE; }
+
 band_stop() { stop_process "$BAND_PID" && rm -f "$BIN_DIR/nefe"; }
 
 band_geometry() {
