@@ -29,13 +29,6 @@ QPainterPath facePath(const QRectF& area)
     return path.united(tail);
 }
 
-QRect pixelRect(int left, int top, int width, int height)
-{
-    const int x = twips::toPixels(left);
-    const int y = twips::toPixels(top);
-    return QRect(x, y, twips::toPixels(left + width) - x, twips::toPixels(top + height) - y);
-}
-
 } // namespace
 
 FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target,
@@ -52,7 +45,7 @@ FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target,
 
     m_textPan = new QLabel(text, this);
     m_textPan->setObjectName(QStringLiteral("mTextPan"));
-    m_textPan->setGeometry(pixelRect(150, 420, 1485, 690));
+    m_textPan->setGeometry(twips::toPixels(QRectF(150, 420, 1485, 690)));
     m_textPan->setAlignment(Qt::AlignCenter);
     m_textPan->setWordWrap(true);
     // A click on the text closes the bubble like a click on the face.

@@ -21,12 +21,6 @@ namespace qb {
 
 namespace {
 
-QRect pixels(int left, int top, int width, int height)
-{
-    return QRect(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                 twips::toPixels(height));
-}
-
 // The buttons keep their size; a caption wider than its button (a long German caption in
 // a large desktop font) takes a smaller font instead of being cut off.
 void fitCaption(QPushButton& button)
@@ -52,7 +46,7 @@ Verwaltung::Verwaltung(const NoteWindowContext& context, QWidget* parent)
     m_liste = new QListWidget(this);
     m_liste->setObjectName(QStringLiteral("Liste"));
     m_liste->setAccessibleName(windowTitle());
-    m_liste->setGeometry(pixels(75, 90, 5280, 5325));
+    m_liste->setGeometry(twips::toPixels(QRectF(75, 90, 5280, 5325)));
     m_liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_liste->setUniformItemSizes(true);
     // The ID after the tabs stays out of sight, cut off rather than elided.
@@ -65,7 +59,7 @@ Verwaltung::Verwaltung(const NoteWindowContext& context, QWidget* parent)
     const auto makeButton = [this](const QString& name, VerwaltungText text, int top) {
         auto* button = new QPushButton(verwaltungText(text, m_sprache), this);
         button->setObjectName(name);
-        button->setGeometry(pixels(2730, top, 2625, 360));
+        button->setGeometry(twips::toPixels(QRectF(2730, top, 2625, 360)));
         button->setAutoDefault(false);
         fitCaption(*button);
         return button;

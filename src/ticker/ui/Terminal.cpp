@@ -25,15 +25,6 @@ namespace qb {
 
 namespace {
 
-// Edges rounded one by one, so neighbouring panels share their pixel edges.
-QRect toPixelRect(const QRect& twipsRect)
-{
-    const int left = twips::toPixels(twipsRect.x());
-    const int top = twips::toPixels(twipsRect.y());
-    return QRect(left, top, twips::toPixels(twipsRect.x() + twipsRect.width()) - left,
-                 twips::toPixels(twipsRect.y() + twipsRect.height()) - top);
-}
-
 QLabel* makePanel(QWidget* parent, const QString& name)
 {
     auto* panel = new QLabel(parent);
@@ -179,9 +170,9 @@ void Terminal::MachLayout()
         textHeight);
 
     // 6.-8. Panels.
-    m_datumPan->setGeometry(toPixelRect(m_layout.datumRect));
-    m_uhrPan->setGeometry(toPixelRect(m_layout.uhrRect));
-    m_notizPan->setGeometry(toPixelRect(m_layout.notizRect));
+    m_datumPan->setGeometry(twips::toPixels(m_layout.datumRect));
+    m_uhrPan->setGeometry(twips::toPixels(m_layout.uhrRect));
+    m_notizPan->setGeometry(twips::toPixels(m_layout.notizRect));
     for (QLabel* panel : {m_datumPan, m_uhrPan}) {
         panel->setFrameStyle(m_layout.bevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         panel->setVisible(m_layout.clockVisible);
@@ -196,7 +187,7 @@ void Terminal::MachLayout()
     setColours(*this, m_settings.fensterHgFarbe, m_settings.UhrSchriftFarbe);
 
     // 11. Docking.
-    setGeometry(toPixelRect(QRect(m_layout.windowLeft, m_layout.windowTop, m_layout.windowWidth,
+    setGeometry(twips::toPixels(QRect(m_layout.windowLeft, m_layout.windowTop, m_layout.windowWidth,
                                   m_layout.windowHeight)));
 
     // 12. Measuring panels out of sight.
