@@ -1,14 +1,18 @@
 #include "TickerApplication.h"
 
+#include "TerminalBand.h"
+
 #include "admin/ui/Verwaltung.h"
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
 #include "dialogs/BubbleHost.h"
 #include "dialogs/FliegBubble.h"
+#include "dialogs/MeldungHost.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
 #include "settings/NetzConnect.h"
+#include "settings/SettingsCommand.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
@@ -61,6 +65,7 @@ void TickerApplication::showTicker()
                          Verwaltung administration(noteWindowContext());
                          administration.exec();
                      });
+    connectSettings();
     m_terminal->show();
 }
 
@@ -68,6 +73,18 @@ NoteWindowContext TickerApplication::noteWindowContext() const
 {
     return {m_context.settings, m_platform, m_clock, m_context.localNotizen,
             twips::fromPixels(m_terminal->y()), QLocale()};
+}
+
+void TickerApplication::connectSettings()
+{
+    const auto pause = [this](double seconds) { this->pause(seconds); };
+    m_questions = std::make_unique<MeldungHost>(m_platform, m_context.settings, pause);
+    m_questions->setBand(m_terminal.get());
+    m_band = std::make_unique<TerminalBand>(*m_terminal, *m_content, m_platform);
+    m_settingsCommand = std::make_unique<SettingsCommand>(m_context, m_platform, *m_band,
+                                                          *m_bubbles, *m_questions, pause);
+    QObject::connect(m_terminal.get(), &Terminal::settingsRequested, m_terminal.get(),
+                     [this] { m_settingsCommand->run(); });
 }
 
 void TickerApplication::processEvents()

@@ -10,10 +10,13 @@ namespace qb {
 
 struct AppContext;
 class BubbleHost;
+class MeldungHost;
 class Clock;
 class NetzConnect;
 class Platform;
+class SettingsCommand;
 class Terminal;
+class TerminalBand;
 class TerminalNoticeBoard;
 class TickerContent;
 
@@ -39,6 +42,8 @@ private:
     bool noticeVisible() const override;
     void closeNotice() override;
     void end();
+    // The Settings command: password prompt and settings window.
+    void connectSettings();
     NoteWindowContext noteWindowContext() const;
 
     AppContext& m_context;
@@ -49,6 +54,9 @@ private:
     std::unique_ptr<TickerContent> m_content;
     std::unique_ptr<Terminal> m_terminal;
     std::unique_ptr<TerminalNoticeBoard> m_notices;
+    std::unique_ptr<MeldungHost> m_questions;
+    std::unique_ptr<TerminalBand> m_band;
+    std::unique_ptr<SettingsCommand> m_settingsCommand;
 };
 
 } // namespace qb

@@ -16,7 +16,8 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 struct FontChoice
 {
     QString name;
-    int pointSize = 8;
+    // Fractional sizes come back from the dialog as chosen; the caller rounds.
+    double pointSize = 8;
     bool bold = false;
     bool italic = false;
     qint32 colour = 0;
@@ -43,9 +44,11 @@ public:
     // The standard message box, titled "Quillaband".
     virtual MessageAnswer showMessage(const QString& text, MessageIcon icon,
                                       MessageButtons buttons) = 0;
-    virtual std::optional<qint32> chooseColour(qint32 initial) = 0;
+    // The colour dialog with its custom-colour part shown, preset to initial.
+    virtual std::optional<qint32> chooseColour(const QString& title, qint32 initial) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
-    virtual std::optional<QString> chooseFile(const QString& title, const QString& folder,
+    // The file-open dialog: only existing files; `start` is a folder or a preset file name.
+    virtual std::optional<QString> chooseFile(const QString& title, const QString& start,
                                               const QString& filter) = 0;
 };
 

@@ -83,9 +83,11 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon,
     }
 }
 
-std::optional<qint32> QtPlatform::chooseColour(qint32 initial)
+std::optional<qint32> QtPlatform::chooseColour(const QString& title, qint32 initial)
 {
-    const QColor chosen = QColorDialog::getColor(colour::toQColor(initial));
+    // Qt's own dialog always shows its custom-colour part.
+    const QColor chosen = QColorDialog::getColor(colour::toQColor(initial), nullptr, title,
+                                                 QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return std::nullopt;
     return colour::fromQColor(chosen);
@@ -93,21 +95,22 @@ std::optional<qint32> QtPlatform::chooseColour(qint32 initial)
 
 std::optional<FontChoice> QtPlatform::chooseFont(const FontChoice& initial)
 {
-    QFont font(initial.name, initial.pointSize);
+    QFont font(initial.name);
+    font.setPointSizeF(initial.pointSize);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
     bool accepted = false;
     const QFont chosen = QFontDialog::getFont(&accepted, font);
     if (!accepted)
         return std::nullopt;
-    return FontChoice{chosen.family(), chosen.pointSize(), chosen.bold(), chosen.italic(),
+    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic(),
                       initial.colour};
 }
 
-std::optional<QString> QtPlatform::chooseFile(const QString& title, const QString& folder,
+std::optional<QString> QtPlatform::chooseFile(const QString& title, const QString& start,
                                               const QString& filter)
 {
-    const QString path = QFileDialog::getOpenFileName(nullptr, title, folder, filter);
+    const QString path = QFileDialog::getOpenFileName(nullptr, title, start, filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;

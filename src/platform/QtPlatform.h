@@ -15,9 +15,9 @@ public:
     bool openDocument(const QString& path) override;
     MessageAnswer showMessage(const QString& text, MessageIcon icon,
                               MessageButtons buttons) override;
-    std::optional<qint32> chooseColour(qint32 initial) override;
+    std::optional<qint32> chooseColour(const QString& title, qint32 initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
-    std::optional<QString> chooseFile(const QString& title, const QString& folder,
+    std::optional<QString> chooseFile(const QString& title, const QString& start,
                                       const QString& filter) override;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <cmath>
 
 namespace qb::twips {
@@ -13,5 +15,15 @@ constexpr int fromPixels(int pixels) { return pixels * perPixel; }
 
 // Rounds to the nearest pixel, halves away from zero.
 inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / perPixel)); }
+
+// A rectangle in twips as pixels. The edges are rounded one by one, so neighbouring
+// controls share their pixel edges.
+inline QRect toPixels(const QRectF& twipsRect)
+{
+    const int left = toPixels(twipsRect.left());
+    const int top = toPixels(twipsRect.top());
+    return QRect(left, top, toPixels(twipsRect.right()) - left,
+                 toPixels(twipsRect.bottom()) - top);
+}
 
 } // namespace qb::twips

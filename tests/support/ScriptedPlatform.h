@@ -48,9 +48,9 @@ public:
                 : MessageAnswer::No;
         return next(messageAnswers, fallback, text);
     }
-    std::optional<qint32> chooseColour(qint32) override
+    std::optional<qint32> chooseColour(const QString& title, qint32) override
     {
-        calls << QStringLiteral("chooseColour");
+        calls << QStringLiteral("chooseColour ") + title;
         return next(colourAnswers, std::optional<qint32>{}, QStringLiteral("colour dialog"));
     }
     std::optional<FontChoice> chooseFont(const FontChoice&) override

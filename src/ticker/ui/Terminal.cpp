@@ -374,7 +374,9 @@ void Terminal::applyTopmost()
 
 bool Terminal::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Not while a settings window stands over the band: it keeps the band out of the top
+    // layer until it closes.
+    if (event->type() == QEvent::WindowActivate && m_formAktiv)
         applyTopmost();
     return QWidget::event(event);
 }
