@@ -1,12 +1,15 @@
 #include "TickerApplication.h"
 
 #include "TerminalBand.h"
+#include "UpdateCycle.h"
 
 #include "admin/ui/Verwaltung.h"
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
+#include "dialogs/About.h"
 #include "dialogs/BubbleHost.h"
 #include "dialogs/FliegBubble.h"
+#include "dialogs/Intro.h"
 #include "dialogs/MeldungHost.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Clock.h"
@@ -31,9 +34,17 @@ TickerApplication::TickerApplication(AppContext& context, Platform& platform, Cl
 
 TickerApplication::~TickerApplication() = default;
 
-// The intro window comes with the about window; until then the start shows none.
-void TickerApplication::showIntro() {}
-void TickerApplication::closeIntro() {}
+void TickerApplication::showIntro()
+{
+    m_intro = std::make_unique<Intro>(m_context.settings.Sprache, m_platform,
+                                      ProgramValues::ProgrammVersion);
+    m_intro->show();
+}
+
+void TickerApplication::closeIntro()
+{
+    m_intro.reset();
+}
 
 void TickerApplication::showConnecting()
 {
@@ -65,7 +76,12 @@ void TickerApplication::showTicker()
                          Verwaltung administration(noteWindowContext());
                          administration.exec();
                      });
+    QObject::connect(m_terminal.get(), &Terminal::aboutRequested, m_terminal.get(),
+                     [this] { showAbout(); });
     connectSettings();
+    m_updates = std::make_unique<UpdateCycle>(m_context, m_platform, m_clock, *m_terminal,
+                                              *m_content, *m_questions, *m_notices,
+                                              [] { QApplication::exit(0); });
     m_terminal->show();
 }
 
@@ -73,6 +89,13 @@ NoteWindowContext TickerApplication::noteWindowContext() const
 {
     return {m_context.settings, m_platform, m_clock, m_context.localNotizen,
             twips::fromPixels(m_terminal->y()), QLocale()};
+}
+
+void TickerApplication::showAbout()
+{
+    About about(m_context.settings, m_platform, ProgramValues::ProgrammVersion,
+                m_terminal->geometry());
+    about.exec();
 }
 
 void TickerApplication::connectSettings()

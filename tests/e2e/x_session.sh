@@ -92,17 +92,29 @@ band_note() {
 
 band_windows() { xdotool search --onlyvisible --pid "$BAND_PID" 2>/dev/null; }
 
-# The band is the program's one visible window. A receiver briefly shows its connection
-# band first, so the same window must be seen twice, half a second apart.
+# The program's visible windows as wide as the screen: not the intro, the bubble or the
+# update notice.
+screen_wide_windows() {
+    local window
+    for window in $(band_windows); do
+        xdotool getwindowgeometry --shell "$window" 2>/dev/null |
+            grep -qx "WIDTH=$X_SCREEN_WIDTH" && echo "$window"
+    done
+}
+
+# The band is the program's one window as wide as the screen. A receiver briefly shows its
+# connection band first, so the same window must be seen twice, half a second apart.
 find_band_window() {
-    BAND_WINDOW=$(band_windows)
+    BAND_WINDOW=$(screen_wide_windows)
     [[ -n $BAND_WINDOW && $BAND_WINDOW != *$'\n'* ]] && sleep 0.5 &&
-        [[ $(band_windows) == "$BAND_WINDOW" ]]
+        [[ $(screen_wide_windows) == "$BAND_WINDOW" ]]
 }
 
 band_start() {
     rm -f "$BIN_DIR/nefe"
-    (cd "$BIN_DIR" && exec ./quillaband) >"$HOME/band.log" 2>&1 &
+    # The online version check stays off unless the test points it at its own server.
+    (cd "$BIN_DIR" && QUILLABAND_UPDATE_URL=${QUILLABAND_UPDATE_URL-} exec ./quillaband) \
+        >"$HOME/band.log" 2>&1 &
     BAND_PID=$!
     on_exit "stop_process $BAND_PID"
     wait_until 20 find_band_window ||
