@@ -21,10 +21,19 @@
 #include "ticker/ui/TerminalNoticeBoard.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <QWindow>
 
 namespace qb {
+
+namespace {
+
+// How long the start waits at most for the intro to reach the screen, in milliseconds.
+constexpr int introExposeLimit = 1000;
+
+} // namespace
 
 TickerApplication::TickerApplication(AppContext& context, Platform& platform, Clock& clock)
     : m_context(context), m_platform(platform), m_clock(clock),
@@ -39,6 +48,13 @@ void TickerApplication::showIntro()
     m_intro = std::make_unique<Intro>(m_context.settings.Sprache, m_platform,
                                       ProgramValues::ProgrammVersion);
     m_intro->show();
+    // The start pauses next without processing events: the picture must be on the screen
+    // before, which takes the window system a few round trips.
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_intro->windowHandle()->isExposed() && waited.elapsed() < introExposeLimit)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    m_intro->repaint();
 }
 
 void TickerApplication::closeIntro()

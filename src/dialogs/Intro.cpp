@@ -38,7 +38,7 @@ QPixmap drawPicture(const QString& subtitle)
     const int stripHeight = size.height() / 7;
     const QRect strip(size.width() / 12, stripTop, size.width() * 10 / 12, stripHeight);
     painter.fillRect(strip.adjusted(-3, -3, 3, 3), QColor(0, 0, 128));
-    const int panel = strip.width() / 7;
+    const int panel = strip.width() / 6;
     painter.fillRect(QRect(strip.left(), strip.top(), panel, strip.height()),
                      QColor(224, 224, 255));
     painter.fillRect(QRect(strip.left() + panel + 2, strip.top(), panel, strip.height()),
@@ -47,7 +47,7 @@ QPixmap drawPicture(const QString& subtitle)
                      strip.height());
     painter.fillRect(band, QColor(160, 160, 255));
     QFont small(QStringLiteral("DejaVu Sans"));
-    small.setPixelSize(stripHeight / 2);
+    small.setPixelSize(stripHeight * 2 / 5);
     small.setBold(true);
     painter.setFont(small);
     painter.setPen(Qt::black);
