@@ -13,6 +13,7 @@
 #include "dialogs/MeldungHost.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Clock.h"
+#include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "settings/NetzConnect.h"
 #include "settings/SettingsCommand.h"
@@ -104,7 +105,7 @@ void TickerApplication::showTicker()
 NoteWindowContext TickerApplication::noteWindowContext() const
 {
     return {m_context.settings, m_platform, m_clock, m_context.localNotizen,
-            twips::fromPixels(m_terminal->y()), QLocale()};
+            twips::fromPixels(m_terminal->y() - m_platform.screenGeometry().top()), QLocale()};
 }
 
 void TickerApplication::showAbout()

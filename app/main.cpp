@@ -3,6 +3,7 @@
 
 #include "TickerApplication.h"
 #include "core/AppContext.h"
+#include "core/FileRoutines.h"
 #include "core/StartUp.h"
 #include "platform/Clock.h"
 #include "platform/QtPlatform.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Quillaband"));
     app.setQuitOnLastWindowClosed(false);
+    qb::InProgrammOrdnerWechseln(QCoreApplication::applicationDirPath());
 
     qb::AppContext context;
     qb::QtPlatform platform;

@@ -183,8 +183,8 @@ void BM_Rebuild(benchmark::State& state)
     qint64 entries = 0;
     for (auto _ : state) {
         qb::TickerAssembly assembly;
-        QString bookmark;
-        qb::rebuildTicker(receiver.context, moment, assembly, bookmark);
+        qb::RebuildState rebuild;
+        qb::rebuildTicker(receiver.context, moment, assembly, rebuild);
         entries += assembly.Eintraege.size();
         benchmark::DoNotOptimize(assembly.TickerText.size());
     }

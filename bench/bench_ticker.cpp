@@ -30,6 +30,7 @@ using namespace qb;
 class FixedFeed final : public TickerFeed
 {
 public:
+    explicit FixedFeed(QVector<TickerEntry> entries) : m_entries(std::move(entries)) {}
     explicit FixedFeed(int characters)
     {
         const QString words = QStringLiteral("Quarterly figures are out; the canteen closes "
@@ -69,17 +70,16 @@ Settings bandSettings()
     return settings;
 }
 
-// range(0): characters of the long entry; range(1): ticks run before measuring.
-void BM_TickWithPaint(benchmark::State& state)
+// Ticks with painting of a band showing the feed's text, after ticksBefore ticks.
+void measureTicks(benchmark::State& state, FixedFeed& feed, qint64 ticksBefore)
 {
     Settings settings = bandSettings();
     test::ScriptedPlatform platform;
     FixedClock clock(QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
-    FixedFeed feed(static_cast<int>(state.range(0)));
     Terminal terminal(settings, platform, clock, feed);
     terminal.Timer1().stop();
     auto* band = terminal.findChild<NotizPanel*>(QStringLiteral("NotizPan"));
-    for (qint64 tick = 0; tick < std::max<qint64>(1, state.range(1)); ++tick)
+    for (qint64 tick = 0; tick < ticksBefore; ++tick)
         terminal.tick();
 
     QImage surface(band->size(), QImage::Format_RGB32);
@@ -91,12 +91,62 @@ void BM_TickWithPaint(benchmark::State& state)
     state.counters["copies"] = static_cast<double>(band->copies().size());
     state.counters["tiles"] = band->picture().cachedTiles();
 }
+
+// range(0): characters of the long entry; range(1): ticks run before measuring.
+void BM_TickWithPaint(benchmark::State& state)
+{
+    FixedFeed feed(static_cast<int>(state.range(0)));
+    measureTicks(state, feed, std::max<qint64>(1, state.range(1)));
+}
 BENCHMARK(BM_TickWithPaint)
     ->ArgNames({"chars", "ticksBefore"})
     ->Args({200, 1})
     ->Args({20000, 1})
     ->Args({200, 200000})
     ->Args({20000, 200000});
+
+// A note of `characters` characters: Latin, Hebrew and Arabic words in lines, with tabs
+// and other control characters, as a pasted log or a mistaken file would give.
+QString mixedNote(int characters)
+{
+    const QString line =
+        QStringLiteral("Status \u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 "
+                       "\tok\x1b[0m\x07 \u00FCber \u4E2D\u6587\r\n");
+    QString text = line.repeated(characters / line.size() + 1);
+    text.truncate(characters);
+    return text;
+}
+
+// The first frame of a new text (measuring, laying out, the first paint) and the tick
+// after it. range(0): characters of the note, in mixed scripts with control characters.
+void BM_FirstFrame(benchmark::State& state)
+{
+    Settings settings = bandSettings();
+    test::ScriptedPlatform platform;
+    FixedClock clock(QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+    const QString note = mixedNote(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FixedFeed feed({{TickerSource::Broadcast, note}});
+        Terminal terminal(settings, platform, clock, feed);
+        terminal.Timer1().stop();
+        auto* band = terminal.findChild<NotizPanel*>(QStringLiteral("NotizPan"));
+        QImage surface(band->size(), QImage::Format_RGB32);
+        state.ResumeTiming();
+        terminal.tick();
+        QPainter painter(&surface);
+        band->render(&painter);
+    }
+}
+BENCHMARK(BM_FirstFrame)->ArgName("chars")->Arg(200)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+
+// The steady tick of the same notes.
+void BM_MixedTick(benchmark::State& state)
+{
+    FixedFeed feed({{TickerSource::Broadcast, mixedNote(static_cast<int>(state.range(0)))}});
+    measureTicks(state, feed, 1);
+}
+BENCHMARK(BM_MixedTick)->ArgName("chars")->Arg(200)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
 
 long residentKilobytes(const char* field)
 {

@@ -3,6 +3,7 @@
 #include "NoteOptions.h"
 
 #include "core/AppContext.h"
+#include "core/FileRoutines.h"
 #include "core/SettingsStore.h"
 #include "editor/NoteStore.h"
 #include "editor/NoteValidation.h"
@@ -111,10 +112,9 @@ int NotesCommand::init(const Call& call) const
     if (QFile::exists(target))
         return databaseFailure(call.err, QStringLiteral("\"%1\" already exists.").arg(target));
     const QString templateFile = QDir(m_programFolder).filePath(QStringLiteral("org.kvl"));
-    if (!QFile::copy(templateFile, target))
+    if (!DateiKopieren(templateFile, target))
         return databaseFailure(
             call.err, QStringLiteral("Cannot copy \"%1\" to \"%2\".").arg(templateFile, target));
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return Success;
 }
 
@@ -213,10 +213,19 @@ int NotesCommand::due(const Call& call) const
         return usageError(call.err, QStringLiteral("due takes no arguments."));
     QDateTime now = m_clock.now();
     if (call.parser.isSet(QStringLiteral("at"))) {
-        now = QDateTime::fromString(call.parser.value(QStringLiteral("at")),
-                                    QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-        if (!now.isValid())
+        const QString at = call.parser.value(QStringLiteral("at"));
+        const QStringList parts = at.split(QLatin1Char('T'));
+        const QDate date = QDate::fromString(parts.value(0), QStringLiteral("yyyy-MM-dd"));
+        const QTime time = QTime::fromString(parts.value(1), QStringLiteral("HH:mm:ss"));
+        if (parts.size() != 2 || !date.isValid() || !time.isValid())
             return usageError(call.err, QStringLiteral("--at takes YYYY-MM-DDThh:mm:ss."));
+        now = QDateTime(date, time);
+        // A moment the clocks skip at a change of time has no local time of its own.
+        if (!now.isValid() || now.date() != date || now.time() != time)
+            return usageError(call.err,
+                              QStringLiteral("%1 does not exist in the local time zone: the "
+                                             "clocks skip it at a change of time.")
+                                  .arg(at));
     }
     AppContext context;
     if (const int status = openLocal(context, call.database, call.err); status != Success)
@@ -229,8 +238,8 @@ int NotesCommand::due(const Call& call) const
             return databaseFailure(call.err, context.broadcast.error());
     }
     TickerAssembly assembly;
-    QString bookmark;
-    rebuildTicker(context, now, assembly, bookmark);
+    RebuildState state;
+    rebuildTicker(context, now, assembly, state);
     for (const TickerEntry& entry : assembly.Eintraege)
         call.out << (entry.source == TickerSource::Broadcast ? 'B' : 'L') << '\t' << entry.text
                  << '\n';

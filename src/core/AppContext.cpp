@@ -20,21 +20,23 @@ bool AppContext::openLocal(const QString& path, QString& reason)
     return true;
 }
 
-bool AppContext::BroadcastOeffnen()
+bool AppContext::BroadcastOeffnen(int busyTimeoutMs)
 {
     BroadcastDatenbankPfad = settings.broadcastPfad;
-    return reopenBroadcast();
+    return reopenBroadcast(busyTimeoutMs);
 }
 
-bool AppContext::reopenBroadcast()
+bool AppContext::reopenBroadcast(int busyTimeoutMs)
 {
     broadcastNotizen.close();
     broadcastEinstellungen.close();
     // A receiver never writes to the broadcaster's file: a read-write connection
     // that met the broadcaster's journal on a share could roll it back.
     if (!broadcast.open(BroadcastDatenbankPfad, PasswordGuard::connectString,
-                        OpenMode::ReadOnly)) {
-        NetzFehler = true;
+                        OpenMode::ReadOnly, busyTimeoutMs)) {
+        // A lock is not a network failure.
+        if (!broadcast.lockedOut())
+            NetzFehler = true;
         return false;
     }
     broadcastNotizen.open();

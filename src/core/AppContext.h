@@ -31,12 +31,14 @@ struct AppContext
     // Opens the local database and its two record sets; on failure the reason
     // is left in `reason`.
     bool openLocal(const QString& path, QString& reason);
-    // Opens the broadcaster's database (read-only) from broadcastPfad; sets
-    // NetzFehler when it cannot. Record sets that fail to open stay unusable.
-    bool BroadcastOeffnen();
+    // Opens the broadcaster's database (read-only) from broadcastPfad, waiting
+    // up to busyTimeoutMs for a lock; sets NetzFehler when it cannot, unless only
+    // a lock or an unfinished write was in the way (broadcast.lockedOut(): the
+    // next rebuild tries again). Record sets that fail to open stay unusable.
+    bool BroadcastOeffnen(int busyTimeoutMs = Database::defaultBusyTimeoutMs);
     // Closes the broadcaster's database and opens it again from
     // BroadcastDatenbankPfad, as after a read error.
-    bool reopenBroadcast();
+    bool reopenBroadcast(int busyTimeoutMs = Database::defaultBusyTimeoutMs);
 };
 
 } // namespace qb

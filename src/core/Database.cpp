@@ -17,7 +17,26 @@ QString nextConnectionName()
     return QStringLiteral("qb-db-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
+constexpr int sqliteBusy = 5;
+constexpr int sqliteLocked = 6;
+constexpr int sqliteReadOnly = 8;
+
+// The primary result code of a failed statement (extended codes carry it in the low byte).
+int primaryCode(const QSqlError& error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? code & 0xFF : -1;
+}
+
 } // namespace
+
+bool Database::isTransient(const QSqlError& error, OpenMode mode)
+{
+    const int code = primaryCode(error);
+    return code == sqliteBusy || code == sqliteLocked ||
+           (code == sqliteReadOnly && mode == OpenMode::ReadOnly);
+}
 
 Database::Database() : m_connectionName(nextConnectionName()) {}
 
@@ -37,30 +56,70 @@ bool Database::open(const QString& path, const QString& connect, OpenMode mode,
     close();
     m_path = path;
     m_mode = mode;
-    m_error.clear();
+    m_busyTimeoutMs = busyTimeoutMs;
+    m_error = {};
+    m_lockedOut = false;
 
     // QSQLITE would create a missing file; a missing database is an error here.
     const QFileInfo file(path);
     if (!file.exists())
-        return fail(QStringLiteral("The database file \"%1\" does not exist.").arg(path));
+        return fail({QStringLiteral("The database file \"%1\" does not exist.").arg(path),
+                     QStringLiteral("Die Datenbankdatei \"%1\" existiert nicht.").arg(path)});
     if (!file.isFile() || !file.isReadable())
-        return fail(QStringLiteral("The database file \"%1\" cannot be read.").arg(path));
+        return fail(
+            {QStringLiteral("The database file \"%1\" cannot be read.").arg(path),
+             QStringLiteral("Die Datenbankdatei \"%1\" kann nicht gelesen werden.").arg(path)});
 
     if (const QString problem = connectTo(path, mode, busyTimeoutMs); !problem.isEmpty())
-        return fail(QStringLiteral("The database file \"%1\" cannot be opened: %2")
-                        .arg(path, problem));
+        return fail({QStringLiteral("The database file \"%1\" cannot be opened: %2")
+                         .arg(path, problem),
+                     QStringLiteral("Die Datenbankdatei \"%1\" kann nicht ge\u00F6ffnet "
+                                    "werden: %2")
+                         .arg(path, problem)});
     m_open = true;
 
-    if (const QString problem = contentsProblem(connect); !problem.isEmpty())
+    if (const Problem problem = contentsProblem(connect); !problem.isEmpty())
         return fail(problem);
     // A rollback journal, never WAL: WAL does not work on network shares. A
     // read-only connection must not touch the file's journal mode.
     if (mode == OpenMode::ReadWrite) {
-        if (const QString problem = journalProblem(); !problem.isEmpty())
-            return fail(QStringLiteral("The database file \"%1\" cannot be opened: %2")
-                            .arg(path, problem));
+        QSqlQuery pragma(connection());
+        if (!pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
+            return fail(queryProblem(pragma.lastError()));
     }
     return true;
+}
+
+bool Database::setBusyTimeout(int milliseconds)
+{
+    QSqlQuery pragma(connection());
+    if (!m_open || !pragma.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds)))
+        return false;
+    m_busyTimeoutMs = milliseconds;
+    return true;
+}
+
+Database::Problem Database::queryProblem(const QSqlError& error)
+{
+    if (!isTransient(error, m_mode))
+        return {QStringLiteral("The file \"%1\" is not a Quillaband database: %2")
+                    .arg(m_path, error.text()),
+                QStringLiteral("Die Datei \"%1\" ist keine Quillaband-Datenbank: %2")
+                    .arg(m_path, error.text())};
+    m_lockedOut = true;
+    if (primaryCode(error) == sqliteReadOnly)
+        return {QStringLiteral("The database \"%1\" cannot be read now: another program's "
+                               "write to it is unfinished, and only a program that may write "
+                               "to the file can complete it.")
+                    .arg(m_path),
+                QStringLiteral("Die Datenbank \"%1\" kann jetzt nicht gelesen werden: ein "
+                               "Schreibvorgang eines anderen Programms ist unvollendet, und nur "
+                               "ein Programm, das in die Datei schreiben darf, kann ihn "
+                               "abschlie\u00DFen.")
+                    .arg(m_path)};
+    return {QStringLiteral("The database \"%1\" is locked by another program.").arg(m_path),
+            QStringLiteral("Die Datenbank \"%1\" ist von einem anderen Programm gesperrt.")
+                .arg(m_path)};
 }
 
 QString Database::connectTo(const QString& path, OpenMode mode, int busyTimeoutMs)
@@ -74,40 +133,35 @@ QString Database::connectTo(const QString& path, OpenMode mode, int busyTimeoutM
     return db.open() ? QString() : db.lastError().text();
 }
 
-QString Database::journalProblem() const
-{
-    QSqlQuery pragma(connection());
-    return pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) ? QString()
-                                                                     : pragma.lastError().text();
-}
-
-QString Database::contentsProblem(const QString& connect) const
+Database::Problem Database::contentsProblem(const QString& connect)
 {
     QSqlQuery query(connection());
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        // SQLITE_BUSY: another program holds the file past the busy timeout.
-        if (query.lastError().nativeErrorCode() == QStringLiteral("5"))
-            return QStringLiteral("The database \"%1\" is locked by another program.")
-                .arg(m_path);
-        return QStringLiteral("The file \"%1\" is not a Quillaband database: %2")
-            .arg(m_path, query.lastError().text());
-    }
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return queryProblem(query.lastError());
     QStringList tables;
     while (query.next())
         tables << query.value(0).toString();
     for (const QString& required : {QStringLiteral("Notizen"), QStringLiteral("Einstellungen")}) {
         if (!tables.contains(required))
-            return QStringLiteral("The database \"%1\" has no table %2.").arg(m_path, required);
+            return {QStringLiteral("The database \"%1\" has no table %2.").arg(m_path, required),
+                    QStringLiteral("Die Datenbank \"%1\" hat keine Tabelle %2.")
+                        .arg(m_path, required)};
     }
 
     // A file without the guard counts as one whose password does not match.
-    const QString wrongPassword =
-        QStringLiteral("The password of the database \"%1\" is not valid.").arg(m_path);
+    const Problem wrongPassword = {
+        QStringLiteral("The password of the database \"%1\" is not valid.").arg(m_path),
+        QStringLiteral("Das Kennwort der Datenbank \"%1\" ist nicht g\u00FCltig.").arg(m_path)};
     if (!tables.contains(PasswordGuard::table))
         return wrongPassword;
     QSqlQuery guard(connection());
-    if (!guard.exec(QStringLiteral("SELECT Salz, Hash FROM %1").arg(PasswordGuard::table)) ||
-        !guard.next())
+    if (!guard.exec(QStringLiteral("SELECT Salz, Hash FROM %1").arg(PasswordGuard::table))) {
+        // A lock that came after the first query is a lock, not a wrong password.
+        if (isTransient(guard.lastError(), m_mode))
+            return queryProblem(guard.lastError());
+        return wrongPassword;
+    }
+    if (!guard.next())
         return wrongPassword;
     const QByteArray salt = guard.value(0).toByteArray();
     const QByteArray expected = guard.value(1).toByteArray();
@@ -116,10 +170,10 @@ QString Database::contentsProblem(const QString& connect) const
     return {};
 }
 
-bool Database::fail(const QString& reason)
+bool Database::fail(const Problem& problem)
 {
     close();
-    m_error = reason;
+    m_error = problem;
     return false;
 }
 

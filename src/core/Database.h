@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 namespace qb {
@@ -15,6 +16,14 @@ class Database
 {
 public:
     static constexpr int defaultBusyTimeoutMs = 5000;
+    // The longest the band's tick waits for a lock: a read that cannot start
+    // within it is tried again later.
+    static constexpr int tickBusyTimeoutMs = 20;
+
+    // Whether a failed statement met another program's lock or, on a read-only
+    // connection, another program's unfinished write (a journal that only a
+    // writer can roll back): both pass, unlike a damaged or foreign file.
+    static bool isTransient(const QSqlError& error, OpenMode mode);
 
     Database();
     ~Database();
@@ -27,25 +36,44 @@ public:
               int busyTimeoutMs = defaultBusyTimeoutMs);
     void close();
 
+    // How long statements wait for another program's lock from now on.
+    bool setBusyTimeout(int milliseconds);
+    int busyTimeout() const { return m_busyTimeoutMs; }
+
     bool isOpen() const { return m_open; }
+    // The last open failed only because the file was locked or held an
+    // unfinished write; a later open may succeed.
+    bool lockedOut() const { return m_lockedOut; }
     bool isReadOnly() const { return m_mode == OpenMode::ReadOnly; }
     const QString& path() const { return m_path; }
-    const QString& error() const { return m_error; }
+    // Why the last open failed, in English and in German.
+    const QString& error() const { return m_error.english; }
+    const QString& errorGerman() const { return m_error.german; }
     QSqlDatabase connection() const;
 
 private:
-    bool fail(const QString& reason);
+    struct Problem
+    {
+        QString english;
+        QString german;
+        bool isEmpty() const { return english.isEmpty(); }
+    };
+
+    bool fail(const Problem& problem);
     // Why the open file is not a usable database with this password; empty when it is.
-    QString contentsProblem(const QString& connect) const;
-    QString journalProblem() const;
+    Problem contentsProblem(const QString& connect);
+    // The reason for a failed query of the opening; marks a lock as such.
+    Problem queryProblem(const QSqlError& error);
     // Adds and opens the connection; the driver's reason on failure.
     QString connectTo(const QString& path, OpenMode mode, int busyTimeoutMs);
 
     QString m_connectionName;
     QString m_path;
-    QString m_error;
+    Problem m_error;
     OpenMode m_mode = OpenMode::ReadWrite;
+    int m_busyTimeoutMs = defaultBusyTimeoutMs;
     bool m_open = false;
+    bool m_lockedOut = false;
 };
 
 } // namespace qb

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace qb {
 
@@ -11,6 +12,32 @@ bool DateiVorhanden(const QString& path)
 {
     const QFileInfo info(path);
     return info.isFile() && info.isReadable();
+}
+
+bool DateiKopieren(const QString& from, const QString& to)
+{
+    QFile source(from);
+    QSaveFile target(to);
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+        return false;
+    constexpr qint64 chunk = 1 << 16;
+    while (!source.atEnd()) {
+        const QByteArray bytes = source.read(chunk);
+        if (bytes.isEmpty() || target.write(bytes) != bytes.size()) {
+            target.cancelWriting();
+            return false;
+        }
+    }
+    return target.commit();
+}
+
+bool InProgrammOrdnerWechseln(const QString& programFolder)
+{
+    const QString templateFile = QStringLiteral("org.kvl");
+    if (QFileInfo::exists(templateFile) ||
+        !QFileInfo::exists(QDir(programFolder).filePath(templateFile)))
+        return false;
+    return QDir::setCurrent(programFolder);
 }
 
 bool OrdnerVorhanden(const QString& path)

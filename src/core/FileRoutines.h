@@ -10,6 +10,17 @@ class Clock;
 // True when the file exists and its length can be read.
 bool DateiVorhanden(const QString& path);
 
+// Copies a file into a new one made as every program makes its files, with the
+// user's umask: a broadcaster's umask decides whether other accounts can read its
+// file. The copy is written beside the target and renamed into place, so an
+// interrupted copy leaves no partial file. Replaces an existing target.
+bool DateiKopieren(const QString& from, const QString& to);
+
+// The program resolves its relative file names against the current folder. Started
+// from another folder, where the template "org.kvl" is not but the program's folder
+// has it, it changes into the program's folder. True when the current folder changed.
+bool InProgrammOrdnerWechseln(const QString& programFolder);
+
 // True when the folder exists and can be entered; the current folder is the
 // same afterwards in either case.
 bool OrdnerVorhanden(const QString& path);

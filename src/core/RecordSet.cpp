@@ -51,7 +51,7 @@ bool RecordSet::open()
         return fail(QStringLiteral("The database is not open."));
     QSqlQuery query(m_database.connection());
     if (!query.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(m_table))))
-        return fail(query.lastError().text());
+        return failQuery(query.lastError());
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i) {
         m_columnNames << record.fieldName(i);
@@ -75,6 +75,15 @@ void RecordSet::close()
 bool RecordSet::fail(const QString& reason)
 {
     m_error = reason;
+    m_lockedOut = false;
+    return false;
+}
+
+bool RecordSet::failQuery(const QSqlError& error)
+{
+    fail(error.text());
+    m_lockedOut = Database::isTransient(
+        error, m_database.isReadOnly() ? OpenMode::ReadOnly : OpenMode::ReadWrite);
     return false;
 }
 
@@ -89,7 +98,7 @@ bool RecordSet::fetchPage(const QString& where, qint64 key)
                       .arg(m_pageSize));
     query.addBindValue(key);
     if (!query.exec())
-        return fail(query.lastError().text());
+        return failQuery(query.lastError());
     std::vector<Row> page;
     page.reserve(static_cast<std::size_t>(m_pageSize));
     const int columnCount = static_cast<int>(m_columnNames.size());
@@ -101,7 +110,7 @@ bool RecordSet::fetchPage(const QString& where, qint64 key)
         page.push_back(std::move(row));
     }
     if (query.lastError().isValid())
-        return fail(query.lastError().text());
+        return failQuery(query.lastError());
     m_pageFull = page.size() == static_cast<std::size_t>(m_pageSize);
     m_pageEndKey = page.empty() ? key : page.back().key;
     m_page = std::move(page);
@@ -142,7 +151,7 @@ int RecordSet::rowCount()
     QSqlQuery query(m_database.connection());
     if (!m_open || !query.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(m_table))) ||
         !query.next()) {
-        fail(query.lastError().text());
+        failQuery(query.lastError());
         return -1;
     }
     return query.value(0).toInt();
@@ -262,7 +271,7 @@ bool RecordSet::update()
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
-        return fail(query.lastError().text());
+        return failQuery(query.lastError());
     if (m_pending == Pending::Add) {
         m_lastAdded = query.lastInsertId().toLongLong();
     } else {
@@ -282,7 +291,7 @@ bool RecordSet::remove()
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_table)));
     query.addBindValue(m_page[m_index].key);
     if (!query.exec())
-        return fail(query.lastError().text());
+        return failQuery(query.lastError());
     m_page.erase(m_page.begin() + static_cast<std::ptrdiff_t>(m_index));
     m_currentDeleted = true;
     m_pending = Pending::None;
@@ -300,7 +309,7 @@ bool RecordSet::findLast(const QString& criterion)
                       .arg(quoted(m_table), quoted(match.captured(1))));
     query.addBindValue(match.captured(2).toLongLong());
     if (!query.exec())
-        return fail(query.lastError().text());
+        return failQuery(query.lastError());
     if (!query.next()) {
         m_error.clear();
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSqlError>
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -40,6 +41,7 @@ public:
     bool setBookmark(const QString& bookmark);
 
     bool hasColumn(const QString& column) const { return m_columns.contains(column); }
+    const QStringList& columns() const { return m_columnNames; }
     // The column of the current row (an edit in progress included); an invalid
     // QVariant when there is no current row or no such column.
     QVariant value(const QString& column) const;
@@ -61,6 +63,9 @@ public:
     qint64 lastAdded() const { return m_lastAdded; }
 
     const QString& error() const { return m_error; }
+    // The last failure met another program's lock or unfinished write: the same
+    // operation may succeed later.
+    bool lockedOut() const { return m_lockedOut; }
     // The error of an update() whose row was deleted by someone else meanwhile.
     static inline const QString rowGoneError = QStringLiteral("The row no longer exists.");
 
@@ -75,6 +80,7 @@ private:
     // Reads up to a page of rows whose key compares by `where` with key.
     bool fetchPage(const QString& where, qint64 key);
     bool fail(const QString& reason);
+    bool failQuery(const QSqlError& error);
     bool needRow();
     const Row* current() const;
 
@@ -94,6 +100,7 @@ private:
     std::vector<bool> m_dirty;
     qint64 m_lastAdded = 0;
     QString m_error;
+    bool m_lockedOut = false;
 };
 
 } // namespace qb

@@ -41,13 +41,6 @@ std::optional<qint32> int32Value(const QVariant& stored)
     return number ? std::optional<qint32>(static_cast<qint32>(*number)) : std::nullopt;
 }
 
-// Stored 0 is False, any other number True.
-std::optional<bool> boolValue(const QVariant& stored)
-{
-    const auto number = wholeNumber(stored, std::numeric_limits<qint64>::min(),
-                                    std::numeric_limits<qint64>::max());
-    return number ? std::optional<bool>(*number != 0) : std::nullopt;
-}
 
 std::optional<QString> textValue(const QVariant& stored)
 {
@@ -129,6 +122,17 @@ void loadShared(const Row& row, Settings& s)
 
 } // namespace
 
+std::optional<bool> boolValue(const QVariant& stored)
+{
+    if (!stored.isValid() || stored.isNull())
+        return std::nullopt;
+    bool ok = false;
+    const double number = stored.toString().trimmed().toDouble(&ok);
+    if (!ok || std::isnan(number))
+        return std::nullopt;
+    return number != 0;
+}
+
 void EinstellungenLaden(RecordSet& einstellungen, Settings& s)
 {
     if (!einstellungen.first() || einstellungen.atEnd())
@@ -148,11 +152,31 @@ void EinstellungenLaden(RecordSet& einstellungen, Settings& s)
     take(s.remoteEinstellungen, boolValue(row["remoteEinstellungen"]));
 }
 
-void BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& s)
+bool BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& s)
 {
     if (!broadcasterEinstellungen.first() || broadcasterEinstellungen.atEnd())
-        return;
+        return false;
     loadShared(Row(broadcasterEinstellungen), s);
+    return true;
+}
+
+bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& vorlage)
+{
+    if (!einstellungen.first())
+        return false;
+    if (!einstellungen.atEnd())
+        return true;
+    if (!vorlage.first() || vorlage.atEnd() || !einstellungen.addNew())
+        return false;
+    for (const QString& column : vorlage.columns()) {
+        if (einstellungen.hasColumn(column))
+            einstellungen.setValue(column, vorlage.value(column));
+    }
+    if (!einstellungen.update()) {
+        einstellungen.cancelUpdate();
+        return false;
+    }
+    return einstellungen.first();
 }
 
 bool EinstellungenSpeichern(RecordSet& einstellungen, const Settings& s)

@@ -2,9 +2,16 @@
 
 #include "Settings.h"
 
+#include <QVariant>
+#include <optional>
+
 namespace qb {
 
 class RecordSet;
+
+// A Boolean read from a table: 0 is False and every other number True (0.4 too);
+// nullopt for Null or text that is not a number.
+std::optional<bool> boolValue(const QVariant& stored);
 
 // Loads all settings from the first row of the local Einstellungen record set.
 // A column that is missing, Null or unreadable leaves its value as it was,
@@ -14,7 +21,12 @@ void EinstellungenLaden(RecordSet& einstellungen, Settings& settings);
 
 // Adopts the broadcaster's display settings, its password and its permission
 // for own notes; the language, docking, switches and paths stay the receiver's.
-void BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& settings);
+// False when the row could not be read (the settings are unchanged then).
+bool BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& settings);
+
+// A table Einstellungen without its row (a damaged or hand-edited file) gets a copy of
+// the template's row, the columns both tables have. True when the table has a row.
+bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& vorlage);
 
 // Writes every setting but erstVorbei into the first row. On failure the row
 // keeps its stored values and the reason is left in the record set's error().

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "FileRoutines.h"
+#include "PasswordGuard.h"
 #include "SettingsStore.h"
 #include "ShellRoutines.h"
 #include "platform/Clock.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace qb {
 
@@ -55,7 +57,9 @@ int StartUp::Main(const QString& documentsFolder)
     m_windows.processEvents();
 
     const QString database = m_context.DatenOrdner + QStringLiteral("qb.kvl");
-    if (!QFile::exists(database)) {
+    // An interrupted copy leaves an empty file: there is nothing in it to lose, so it is
+    // made anew like a missing one. Any other file is never overwritten.
+    if (!QFile::exists(database) || QFileInfo(database).size() == 0) {
         const QString templateFile = QStringLiteral("org.kvl");
         if (!QFile::exists(templateFile))
             return abandon(
@@ -63,18 +67,34 @@ int StartUp::Main(const QString& documentsFolder)
                     .arg(templateFile, QDir::currentPath()),
                 QStringLiteral("Die Vorlagedatenbank \"%1\" fehlt in \"%2\".")
                     .arg(templateFile, QDir::currentPath()));
-        if (!QFile::copy(templateFile, database))
+        if (!DateiKopieren(templateFile, database))
             return abandon(QStringLiteral("The database \"%1\" cannot be created.").arg(database),
                            QStringLiteral("Die Datenbank \"%1\" kann nicht angelegt werden.")
                                .arg(database));
-        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
         m_windows.processEvents();
     }
 
-    QString reason;
-    if (!m_context.openLocal(database, reason))
-        return abandon(reason, reason);
+    // Every save goes to the local database: one that cannot be written ends the start.
+    if (const auto problem = writeProblem(database))
+        return abandon(problem->english, problem->german, storedLanguage(database));
 
+    QString reason;
+    if (!m_context.openLocal(database, reason)) {
+        // The file's own problems come in both languages; a failing table, in the driver's.
+        const QString& german = m_context.local.errorGerman();
+        return abandon(reason, german.isEmpty() ? reason : german);
+    }
+
+    // A settings table without its row gets the template's defaults.
+    {
+        Database templateFile;
+        RecordSet defaults(templateFile, QStringLiteral("Einstellungen"));
+        if (m_context.localEinstellungen.first() && m_context.localEinstellungen.atEnd() &&
+            templateFile.open(QStringLiteral("org.kvl"), PasswordGuard::connectString,
+                              OpenMode::ReadOnly) &&
+            defaults.open())
+            EinstellungenZeileSichern(m_context.localEinstellungen, defaults);
+    }
     EinstellungenLaden(m_context.localEinstellungen, m_context.settings);
     m_windows.processEvents();
     tidyUpdateLeftovers();
@@ -92,13 +112,42 @@ int StartUp::Main(const QString& documentsFolder)
     return 0;
 }
 
-int StartUp::abandon(const QString& english, const QString& german)
+int StartUp::abandon(const QString& english, const QString& german, int sprache)
 {
-    // The language setting is not known yet: say it in both languages.
-    QString text = QStringLiteral("Quillaband cannot start.\n") + english;
-    text += QStringLiteral("\n\nQuillaband kann nicht starten.\n") + german;
+    // Without a known language setting the message comes in both languages.
+    const QString inEnglish = QStringLiteral("Quillaband cannot start.\n") + english;
+    const QString inGerman = QStringLiteral("Quillaband kann nicht starten.\n") + german;
+    const QString text = sprache == 1   ? inEnglish
+                         : sprache == 2 ? inGerman
+                                        : inEnglish + QStringLiteral("\n\n") + inGerman;
     m_platform.showMessage(text, MessageIcon::Critical, MessageButtons::Ok);
     return 1;
+}
+
+std::optional<StartUp::Reason> StartUp::writeProblem(const QString& database)
+{
+    const QString english = QStringLiteral("The database \"%1\" cannot be written: %2");
+    const QString german =
+        QStringLiteral("In die Datenbank \"%1\" kann nicht geschrieben werden: %2");
+    if (!QFileInfo(database).isWritable())
+        return Reason{english.arg(database, QStringLiteral("the file is read-only.")),
+                      german.arg(database, QStringLiteral("die Datei ist schreibgesch\u00FCtzt."))};
+    // Every write makes its journal beside the file.
+    if (!QFileInfo(QFileInfo(database).absolutePath()).isWritable())
+        return Reason{english.arg(database, QStringLiteral("its folder is read-only.")),
+                      german.arg(database, QStringLiteral("ihr Ordner ist schreibgesch\u00FCtzt."))};
+    return std::nullopt;
+}
+
+int StartUp::storedLanguage(const QString& database)
+{
+    Database file;
+    RecordSet einstellungen(file, QStringLiteral("Einstellungen"));
+    Settings stored;
+    if (file.open(database, PasswordGuard::connectString, OpenMode::ReadOnly) &&
+        einstellungen.open())
+        EinstellungenLaden(einstellungen, stored);
+    return stored.Sprache;
 }
 
 void StartUp::tidyUpdateLeftovers()
@@ -129,10 +178,7 @@ void StartUp::connectBroadcaster()
     RecordSet& remote = m_context.broadcastEinstellungen;
     bool adopt = false;
     if (!m_context.NetzFehler && remote.first() && !remote.atEnd()) {
-        const QVariant stored = remote.value(QStringLiteral("remoteEinstellungen"));
-        bool numeric = false;
-        const double number = stored.toDouble(&numeric);
-        adopt = !stored.isNull() && numeric && number != 0;
+        adopt = boolValue(remote.value(QStringLiteral("remoteEinstellungen"))).value_or(false);
     }
     m_context.settings.remoteEinstellungen = adopt;
     if (adopt)

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 namespace qb {
 
@@ -45,7 +46,17 @@ public:
     int Main(const QString& documentsFolder);
 
 private:
-    int abandon(const QString& english, const QString& german);
+    // Ends the start with a message in the language `sprache` (1 or 2), or in both.
+    int abandon(const QString& english, const QString& german, int sprache = 0);
+    struct Reason
+    {
+        QString english;
+        QString german;
+    };
+    // Why the local database cannot be written; nullopt when it can.
+    static std::optional<Reason> writeProblem(const QString& database);
+    // Sprache as stored in a database that is opened read-only; 0 when unreadable.
+    static int storedLanguage(const QString& database);
     void tidyUpdateLeftovers();
     void connectBroadcaster();
     void finishFirstRun();

@@ -14,12 +14,12 @@ constexpr QPoint about(QRect band, QSize window)
             band.y() + (band.height() - window.height()) / 2};
 }
 
-// Right edge on the screen's right edge; just below a band docked at the top (dockPos 0),
-// just above a band docked at the bottom.
-constexpr QPoint updateSignal(int screenWidth, QRect band, QSize window, int dockPos)
+// Right edge on the screen's right edge (screenRight: the first pixel right of the screen);
+// just below a band docked at the top (dockPos 0), just above a band docked at the bottom.
+constexpr QPoint updateSignal(int screenRight, QRect band, QSize window, int dockPos)
 {
-    return {screenWidth - window.width(),
-            dockPos == 0 ? band.height() : band.y() - window.height()};
+    return {screenRight - window.width(),
+            dockPos == 0 ? band.y() + band.height() : band.y() - window.height()};
 }
 
 } // namespace qb::placement

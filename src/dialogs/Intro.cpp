@@ -94,8 +94,9 @@ Intro::Intro(qint16 Sprache, Platform& platform, int version, QWidget* parent)
     palette.setColor(QPalette::WindowText, Qt::white);
     m_versionPan->setPalette(palette);
 
-    const QSize screen = platform.screenSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    const QRect screen = platform.screenGeometry();
+    move(screen.x() + (screen.width() - width()) / 2,
+         screen.y() + (screen.height() - height()) / 2);
 }
 
 } // namespace qb

@@ -15,10 +15,10 @@ int MeldungHost::MeldungZeigen(int buttonSet, const QString& text)
 {
     if (m_open)
         m_open->done(m_open->answer());
-    const QSize screen = m_platform.screenSize();
+    const QRect screen = m_platform.screenGeometry();
     const mBox::Place place{twips::fromPixels(screen.width()), twips::fromPixels(screen.height()),
                             m_band ? twips::fromPixels(m_band->height()) : 0,
-                            m_settings.dockPos != 0};
+                            m_settings.dockPos != 0, screen.topLeft()};
     mBox box(m_settings.Sprache, buttonSet, text, place, m_pause);
     m_open = &box;
     box.exec();

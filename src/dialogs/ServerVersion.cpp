@@ -44,7 +44,8 @@ int ServerVersionLesen(const QByteArray& start)
     if (!ok)
         return 0;
     const double rounded = std::nearbyint(value);
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    using Limits = std::numeric_limits<qint16>;
+    if (rounded < Limits::min() || rounded > Limits::max())
         return 0;
     return static_cast<int>(rounded);
 }

@@ -41,8 +41,8 @@ UpdateSignal::UpdateSignal(const Settings& settings, Platform& platform, QWidget
 
 void UpdateSignal::placeBy(const QRect& band)
 {
-    move(placement::updateSignal(m_platform.screenSize().width(), band, size(),
-                                 m_settings.dockPos));
+    const QRect screen = m_platform.screenGeometry();
+    move(placement::updateSignal(screen.x() + screen.width(), band, size(), m_settings.dockPos));
 }
 
 bool UpdateSignal::event(QEvent* event)

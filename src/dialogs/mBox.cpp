@@ -34,7 +34,7 @@ mBox::mBox(qint16 sprache, int buttonSet, const QString& text, const Place& plac
            QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_pause(std::move(pause)), m_buttonSet(buttonSet >= 1 && buttonSet <= 4 ? buttonSet : 4),
-      m_screenHeight(place.screenHeight)
+      m_screenHeight(place.screenHeight), m_screenOrigin(place.screenOrigin)
 {
     setObjectName(QStringLiteral("mBox"));
     setModal(true);
@@ -89,7 +89,7 @@ void mBox::layOutButtons(qint16 sprache)
 
 void mBox::moveToTwips()
 {
-    move(twips::toPixels(m_left), twips::toPixels(m_top));
+    move(m_screenOrigin + QPoint(twips::toPixels(m_left), twips::toPixels(m_top)));
 }
 
 void mBox::slideIn()

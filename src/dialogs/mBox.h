@@ -33,6 +33,7 @@ public:
         int screenHeight = 0;
         int bandHeight = 0;
         bool dockedBelow = false;
+        QPoint screenOrigin; // the primary screen's top-left corner on the desktop, pixels
     };
     using Pause = std::function<void(double seconds)>;
 
@@ -73,6 +74,7 @@ private:
     int m_top = 0;
     int m_targetLeft = 0;
     int m_screenHeight = 0;
+    QPoint m_screenOrigin;
     bool m_leaving = false;
 };
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Twips.h"
+
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -36,6 +39,16 @@ public:
     virtual void setTopmost(QWidget& window, bool onTop) = 0;
     // Size of the primary screen in logical pixels.
     virtual QSize screenSize() const = 0;
+    // The primary screen's place on the whole desktop in logical pixels: a primary
+    // monitor right of or below another one does not start at (0, 0).
+    virtual QRect screenGeometry() const { return QRect(QPoint(0, 0), screenSize()); }
+    // A place given in twips from the primary screen's top-left corner, as a position on
+    // the whole desktop in logical pixels: where the windows' placement formulas put them.
+    QPoint screenPosition(double leftTwips, double topTwips) const
+    {
+        return screenGeometry().topLeft() +
+               QPoint(twips::toPixels(leftTwips), twips::toPixels(topTwips));
+    }
     // Opens a web address or file with the desktop's handler; false when no
     // handler took it.
     virtual bool openAddress(const QString& address) = 0;

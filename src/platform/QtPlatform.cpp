@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 namespace qb {
 
@@ -23,21 +24,34 @@ void QtPlatform::beep()
 
 void QtPlatform::setTopmost(QWidget& window, bool onTop)
 {
-    if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
-        window.raise();
+    QWindow* native = window.windowHandle();
+    if (!native) {
+        // Not shown yet: the layer goes with the window's first show.
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
         return;
     }
-    // Changing a window flag re-creates the native window, which hides it.
-    const bool wasVisible = window.isVisible();
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible)
-        window.show();
+    // Through the existing window (_NET_WM_STATE_ABOVE on X11): changing the widget's flag
+    // would re-create the window, and the new one would be activated and raised.
+    Qt::WindowFlags flags = native->flags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (flags != native->flags()) {
+        native->setFlags(flags);
+        Qt::WindowFlags widgetFlags = window.windowFlags();
+        window.overrideWindowFlags(widgetFlags.setFlag(Qt::WindowStaysOnTopHint, onTop));
+    }
+    if (onTop)
+        window.raise();
 }
 
 QSize QtPlatform::screenSize() const
 {
+    return screenGeometry().size();
+}
+
+QRect QtPlatform::screenGeometry() const
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1024, 768);
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
 bool QtPlatform::openAddress(const QString& address)

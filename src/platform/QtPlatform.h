@@ -11,6 +11,7 @@ public:
     void beep() override;
     void setTopmost(QWidget& window, bool onTop) override;
     QSize screenSize() const override;
+    QRect screenGeometry() const override;
     bool openAddress(const QString& address) override;
     bool openDocument(const QString& path) override;
     MessageAnswer showMessage(const QString& text, MessageIcon icon,

@@ -13,11 +13,11 @@ bool inTimeWindow(const NoteRow& row, int secondOfDay)
 {
     if (!row.UhrVon || !row.UhrBis)
         return false;
-    const int from = sekundenDesTages(*row.UhrVon);
-    const int to = sekundenDesTages(*row.UhrBis);
-    if (from == 0 && to == 0)
+    // The whole day is recognised by the sum of the two stored values.
+    if (*row.UhrVon + *row.UhrBis == 0)
         return true;
-    return from <= secondOfDay && secondOfDay <= to;
+    return sekundenDesTages(*row.UhrVon) <= secondOfDay &&
+           secondOfDay <= sekundenDesTages(*row.UhrBis);
 }
 
 std::chrono::year_month_day splitDay(Days today)

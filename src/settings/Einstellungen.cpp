@@ -124,7 +124,7 @@ void Einstellungen::place()
     const QPoint position =
         SettingsRules::windowPosition(m_band.geometryTwips().top(), screenHeight,
                                       std::max(outerHeight, SettingsRules::windowHeight));
-    move(twips::toPixels(position.x()), twips::toPixels(position.y()));
+    move(m_platform.screenPosition(position.x(), position.y()));
 }
 
 void Einstellungen::load()

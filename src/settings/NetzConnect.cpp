@@ -23,10 +23,12 @@ NetzConnect::NetzConnect(const Settings& settings, Platform& platform, QWidget* 
     palette.setColor(QPalette::WindowText, Qt::black);
     m_legendePan->setPalette(palette);
 
-    const QSize screen = platform.screenSize();
+    // On the primary screen, wherever it lies on the desktop.
+    const QRect screen = platform.screenGeometry();
     const int top = settings.dockPos == 0 ? 0 : twips::fromPixels(screen.height()) - heightTwips;
     const int topPixels = twips::toPixels(top);
-    setGeometry(0, topPixels, screen.width(), twips::toPixels(top + heightTwips) - topPixels);
+    setGeometry(screen.x(), screen.y() + topPixels, screen.width(),
+                twips::toPixels(top + heightTwips) - topPixels);
 }
 
 QString NetzConnect::text(int sprache)

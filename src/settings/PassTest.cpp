@@ -84,6 +84,8 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
                : QStringLiteral("This section is subject to access control."));
     titelPan->setAccessibleName(titelPan->text());
     setAccessibleName(titelPan->text());
+    // No title text: an empty title would show the program's name instead.
+    setWindowTitle(QStringLiteral(" "));
 
     auto* zzPanel = new QLabel(this);
     zzPanel->setObjectName(QStringLiteral("zzPanel"));
@@ -143,7 +145,7 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
     const QSize screen = platform.screenSize();
     const QPointF position =
         SettingsRules::passTestPosition(band, twips::fromPixels(screen.height()));
-    move(twips::toPixels(position.x()), twips::toPixels(position.y()));
+    move(platform.screenPosition(position.x(), position.y()));
 
     // 4.-5.
     m_platform.beep();

@@ -10,7 +10,7 @@ class TickerBand
 {
 public:
     virtual ~TickerBand() = default;
-    // The band's actual place on the screen, twips.
+    // The band's actual place on the primary screen, twips from its top-left corner.
     virtual QRect geometryTwips() const = 0;
     virtual void setTopmost(bool onTop) = 0;
     virtual void startTimer() = 0;

@@ -17,7 +17,7 @@ int BandLayout::computedTextY(int bandHeight, int textHeight)
     return roundHalfEven(centred * 0.8);
 }
 
-BandLayout BandLayout::compute(const Settings& settings, QSize screen, int textHeight)
+BandLayout BandLayout::compute(const Settings& settings, QRect screen, int textHeight)
 {
     BandLayout layout;
     layout.windowWidth = screen.width();
@@ -57,8 +57,9 @@ BandLayout BandLayout::compute(const Settings& settings, QSize screen, int textH
         }
     }
 
-    layout.windowLeft = 0;
-    layout.windowTop = settings.dockPos == 0 ? 0 : screen.height() - layout.windowHeight;
+    layout.windowLeft = screen.x();
+    layout.windowTop =
+        screen.y() + (settings.dockPos == 0 ? 0 : screen.height() - layout.windowHeight);
     layout.measureTop = layout.windowHeight + measureGap;
     return layout;
 }

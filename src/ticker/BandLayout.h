@@ -35,9 +35,10 @@ struct BandLayout
 
     bool operator==(const BandLayout&) const = default;
 
-    // Contract: screen in twips, textHeight > 0 in twips. The panels' rectangles are
-    // relative to the window; the window's position is on the screen.
-    static BandLayout compute(const Settings& settings, QSize screen, int textHeight);
+    // Contract: screen (the primary screen's place on the desktop) in twips, textHeight > 0
+    // in twips. The panels' rectangles are relative to the window; the window's position
+    // is on the desktop.
+    static BandLayout compute(const Settings& settings, QRect screen, int textHeight);
 
     // TextY before the font-size overrides: (h - t) / 2 rounded, times 0.8 rounded.
     static int computedTextY(int bandHeight, int textHeight);

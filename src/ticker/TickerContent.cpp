@@ -3,7 +3,6 @@
 #include "core/AppContext.h"
 #include "core/SettingsStore.h"
 #include "platform/Platform.h"
-#include "ticker/TickerRebuild.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -31,6 +30,8 @@ TickerContent::TickerContent(AppContext& context, Platform& platform, NoticeBoar
     : m_context(context), m_platform(platform), m_notices(notices),
       m_fileExists(std::move(fileExists))
 {
+    // The band's rebuilds never wait long for a lock.
+    m_rebuild.busyTimeoutMs = Database::tickBusyTimeoutMs;
 }
 
 void TickerContent::waitForNetwork(const QDateTime& now)
@@ -67,7 +68,7 @@ bool TickerContent::NotizMachen(const QDateTime& now)
     if (m_context.settings.broadcastStatus && !m_context.NetzFehler)
         watchConnection(now);
     if (rebuild) {
-        rebuildTicker(m_context, now, m_building, m_Lesezeichen);
+        rebuildTicker(m_context, now, m_building, m_rebuild);
         if (!m_context.values.UpdateVersuchAus && m_onlineCheck)
             m_onlineCheck(now.date());
         NeuZaehler = 0;
@@ -88,7 +89,7 @@ void TickerContent::watchConnection(const QDateTime& now)
         if (markerPresent()) {
             // The connection has come back after a notice.
             deleteMarker();
-            m_context.BroadcastOeffnen();
+            m_context.BroadcastOeffnen(Database::tickBusyTimeoutMs);
             BroadcastEinstellungenLaden(m_context.broadcastEinstellungen, m_context.settings);
         }
         if (m_notices.noticeVisible())

@@ -2,6 +2,7 @@
 
 #include "ticker/TickerAssembly.h"
 #include "ticker/TickerFeed.h"
+#include "ticker/TickerRebuild.h"
 
 #include <QDateTime>
 #include <functional>
@@ -58,7 +59,7 @@ private:
 
     TickerAssembly m_building;
     TickerAssembly m_shown;
-    QString m_Lesezeichen;
+    RebuildState m_rebuild;
     QString m_FehlerZeit;
     // The marker as this process wrote it, for when the file cannot be written.
     bool m_markerInMemory = false;

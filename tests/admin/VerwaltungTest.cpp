@@ -95,13 +95,18 @@ private slots:
     }
 
     // Left at 2050 twips; below a band at the top, otherwise 200 twips above the screen's
-    // bottom; the client area 5445 by 6885 twips.
+    // bottom; the client area 5445 by 6885 twips; on the primary screen wherever it lies.
     void placement()
     {
-        for (const int tickerTop : {0, 15000}) {
-            Verwaltung w(bench.context(tickerTop));
-            QCOMPARE(w.geometry(), QRect(137, tickerTop == 0 ? 13 : 1080 - 459 - 13, 363, 459));
+        for (const QPoint origin : {QPoint(0, 0), QPoint(0, -1080)}) {
+            bench.platform.screenOrigin = origin;
+            for (const int tickerTop : {0, 15000}) {
+                Verwaltung w(bench.context(tickerTop));
+                QCOMPARE(w.geometry().translated(-origin),
+                         QRect(137, tickerTop == 0 ? 13 : 1080 - 459 - 13, 363, 459));
+            }
         }
+        bench.platform.screenOrigin = {};
     }
 
     void emptyTableLeavesButtonsDisabled()

@@ -77,7 +77,36 @@ expect "list after remove" 0 $'1\t0\tAlways\n3\t2\tStandup\n4\t3\tRent\n5\t3\tRe
 expect "a receiver shows the broadcaster's notes first" 0 \
     $'B\tGrüße · Ärger\nB\tLeap day\nL\tAlways\n' "" \
     --db "$db" due --at 2027-03-29T12:00:00 --broadcast "$default"
+# Regression: a moment in a clock-change gap gave the format message.
+TZ=Europe/Berlin expect "a moment the clocks skip" 2 "" \
+    $'quillaband-notes: 2026-03-29T02:30:00 does not exist in the local time zone: the clocks skip it at a change of time.\n' \
+    --db "$db" due --at 2026-03-29T02:30:00
+TZ=Europe/Berlin expect "the hour after the gap" 0 $'L\tAlways\n' "" \
+    --db "$db" due --at 2026-03-29T03:30:00
+expect "a malformed moment" 2 "" $'quillaband-notes: --at takes YYYY-MM-DDThh:mm:ss.\n' \
+    --db "$db" due --at "2026-03-29 02:30:00"
 expect "the editor refuses" 2 "" $'quillaband-notes: No weekday selected.\n' \
     --db "$db" add x --weekly
+
+# Files other accounts read: a broadcaster's file follows its umask, and a receiver under
+# another account reads one made with umask 022. Changing account needs root.
+share=$(mktemp -d)
+trap 'rm -rf "$work" "$share"' EXIT
+chmod 755 "$share"
+(umask 022 && expect "init under umask 022" 0 "" "" init "$share/broadcast.kvl")
+check "mode 644 under umask 022" test "$(stat -c %a "$share/broadcast.kvl")" = 644
+(umask 077 && expect "init under umask 077" 0 "" "" init "$share/private.kvl")
+check "mode 600 under umask 077" test "$(stat -c %a "$share/private.kvl")" = 600
+expect "a note of the broadcaster" 0 $'1\n' "" --db "$share/broadcast.kvl" add Shared
+if [[ $(id -u) == 0 ]]; then
+    as_nobody() { setpriv --reuid nobody --regid nogroup --clear-groups "$@"; }
+    mkdir -m 777 "$share/receiver"
+    check "a receiver under another account gets its own database" \
+        as_nobody "$bin" init "$share/receiver/qb.kvl"
+    check "and reads the broadcaster's notes" test "$(as_nobody "$bin" \
+        --db "$share/receiver/qb.kvl" due --broadcast "$share/broadcast.kvl")" = $'B\tShared'
+else
+    echo "not root: the runs under another account are left out"
+fi
 
 [[ $failures == 0 ]] || { echo "$failures failed" && exit 1; }

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 using namespace qb;
 using qb::test::OpenNotes;
 using qb::test::RawSql;
@@ -202,4 +205,32 @@ TEST(RecordSet, TwoConnectionsShareOneFile)
     locker.exec(QStringLiteral("ROLLBACK"));
     EXPECT_EQ(walkTexts(read), QStringList{QStringLiteral("from the writer")});
     EXPECT_TRUE(blocked.update()) << "the pending change is kept for a retry";
+}
+
+// Regression: a lock that landed between the queries of an opening was
+// reported as a wrong password. Another thread takes and drops the lock
+// without pause while this one opens the file again and again.
+TEST(Database, LockDuringOpeningIsNeverAWrongPassword)
+{
+    TemplateCopy file;
+    std::atomic<bool> stop = false;
+    std::thread locker([&] {
+        RawSql lock(file.path());
+        while (!stop) {
+            lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            lock.exec(QStringLiteral("COMMIT"));
+        }
+    });
+    int locked = 0;
+    for (int attempt = 0; attempt < 3000; ++attempt) {
+        Database db;
+        if (db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadOnly, 0))
+            continue;
+        ASSERT_FALSE(db.error().contains(QStringLiteral("password"))) << attempt;
+        EXPECT_TRUE(db.lockedOut()) << db.error().toStdString();
+        ++locked;
+    }
+    stop = true;
+    locker.join();
+    EXPECT_GT(locked, 0) << "the lock never met an opening";
 }

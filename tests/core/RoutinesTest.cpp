@@ -5,8 +5,11 @@
 #include "support/ScriptedPlatform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace qb;
 
@@ -101,4 +104,78 @@ TEST(ShellRoutines, HelpPageByLanguage)
     EXPECT_FALSE(HilfeZeigen(platform, 3));
     EXPECT_EQ(platform.calls,
               (QStringList{"openDocument start-e.htm", "openDocument start-d.htm"}));
+}
+
+// Regression: copies of the template were forced to 0600, so receivers under other
+// accounts could not read a broadcaster's file. The copy follows the umask.
+TEST(FileRoutines, CopiesFollowTheUmask)
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("source"));
+    {
+        QFile file(source);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(200000, 'q'));
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    struct Case
+    {
+        mode_t umask;
+        QFile::Permissions expected;
+    };
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                     QFile::WriteUser;
+    const Case cases[] = {
+        {022, owner | QFile::ReadGroup | QFile::ReadOther},
+        {077, owner},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.umask);
+        const QString target = dir.filePath(QStringLiteral("copy-%1").arg(c.umask));
+        const mode_t previous = ::umask(c.umask);
+        const bool copied = DateiKopieren(source, target);
+        ::umask(previous);
+        ASSERT_TRUE(copied);
+        EXPECT_EQ(QFile::permissions(target), c.expected);
+        QFile copy(target);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), QByteArray(200000, 'q'));
+    }
+    EXPECT_FALSE(DateiKopieren(dir.filePath(QStringLiteral("none")), dir.filePath("x")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("x")));
+}
+
+// Regression: started from another folder, the first start failed with "org.kvl is
+// missing". The program changes into its own folder then, and only then.
+TEST(FileRoutines, StartFromAnotherFolder)
+{
+    const QString before = QDir::currentPath();
+    QTemporaryDir program;
+    QTemporaryDir elsewhere;
+    QTemporaryDir otherInstallation;
+    for (const QTemporaryDir* folder : {&program, &otherInstallation}) {
+        QFile file(folder->filePath(QStringLiteral("org.kvl")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    struct Case
+    {
+        const char* name;
+        QString current;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"from elsewhere: into the program folder", elsewhere.path(), program.path()},
+        {"from the program folder: stays", program.path(), program.path()},
+        {"a folder with its own template: stays", otherInstallation.path(),
+         otherInstallation.path()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir::setCurrent(c.current);
+        InProgrammOrdnerWechseln(program.path());
+        EXPECT_EQ(QDir::currentPath(), QDir(c.expected).canonicalPath());
+    }
+    QDir::setCurrent(elsewhere.path());
+    EXPECT_FALSE(InProgrammOrdnerWechseln(elsewhere.path())) << "no template anywhere";
+    QDir::setCurrent(before);
 }

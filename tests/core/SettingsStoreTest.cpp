@@ -112,6 +112,11 @@ TEST(EinstellungenLaden, LoadRules)
          [](const Settings& s) { return QVariant(s.broadcastStatus); }, false},
         {"any non-zero switch is on", "ImmerOben = 1",
          [](const Settings& s) { return QVariant(s.ImmerOben); }, true},
+        // Regression: 0.4 was rounded to 0 here and taken as True at start-up.
+        {"a fraction is not zero, so on", "zeigRahmen = 0.4",
+         [](const Settings& s) { return QVariant(s.zeigRahmen); }, true},
+        {"zero as text is off", "ImmerOben = ' 0 '",
+         [](const Settings& s) { return QVariant(s.ImmerOben); }, false},
         {"Null elsewhere keeps the value", "Sprache = NULL", language, 2},
         {"a language beyond 16 bits keeps the value", "Sprache = 70000", language, 2},
         {"text taken as stored", "passWort = 'geheim'",

@@ -1,4 +1,5 @@
 #include "core/AppContext.h"
+#include "core/SettingsStore.h"
 #include "core/StartUp.h"
 #include "platform/Clock.h"
 #include "support/RawSql.h"
@@ -7,8 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace qb;
 using qb::test::RawSql;
@@ -137,8 +142,31 @@ TEST_F(StartUpTest, AbandonedStarts)
     platform.messageAnswers.push_back(MessageAnswer::Ok);
     AppContext badFile;
     EXPECT_EQ(start(badFile), 1);
-    EXPECT_TRUE(platform.calls.last().contains(QStringLiteral("not a Quillaband database")));
+    // Regression: the German text was followed by the English reason.
+    const QString message = platform.calls.last();
+    const qsizetype german = message.indexOf(QStringLiteral("Quillaband kann nicht starten."));
+    ASSERT_GT(german, 0);
+    EXPECT_TRUE(message.left(german).contains(QStringLiteral("is not a Quillaband database")));
+    EXPECT_TRUE(message.mid(german).contains(QStringLiteral("ist keine Quillaband-Datenbank")))
+        << message.toStdString();
+    EXPECT_FALSE(message.mid(german).contains(QStringLiteral("is not a Quillaband")));
     EXPECT_TRUE(windows.calls.isEmpty());
+    EXPECT_EQ(contentOf(qPrintable(database())), QByteArray(2048, 'g')) << "never overwritten";
+}
+
+// Regression: the empty file an interrupted copy leaves blocked every start; it is
+// treated like a missing one.
+TEST_F(StartUpTest, EmptyDatabaseFileBecomesTheTemplate)
+{
+    QDir().mkpath(documents() + QStringLiteral("/Quillaband 3"));
+    QFile empty(database());
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    AppContext context;
+    ASSERT_EQ(start(context), 0);
+    EXPECT_EQ(context.settings.Sprache, 1) << "the template's settings";
+    EXPECT_EQ(platform.calls, QStringList{QStringLiteral("openDocument start-e.htm")})
+        << "a first run, and no message";
 }
 
 // The update leftovers in their combinations: a new updater replaces the old
@@ -226,4 +254,60 @@ TEST_F(StartUpTest, ReachableBroadcaster)
     ASSERT_EQ(start(notAdopting), 0);
     EXPECT_FALSE(notAdopting.settings.remoteEinstellungen);
     EXPECT_EQ(notAdopting.settings.Speed, 30);
+}
+
+// Regression: a read-only local database was accepted and then every save failed. The
+// start ends with the reason, in the stored language. Root writes to any file, so the
+// start runs in a child process under an account without write access.
+TEST_F(StartUpTest, ReadOnlyDatabaseEndsTheStart)
+{
+    {
+        AppContext first;
+        ASSERT_EQ(start(first), 0);
+    }
+    RawSql(database()).exec(QStringLiteral("UPDATE Einstellungen SET Sprache = 2"));
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto open = readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QString folder = database();
+    while ((folder = QFileInfo(folder).path()) != QDir::tempPath())
+        QFile::setPermissions(folder, open | QFile::WriteOwner | QFile::WriteOther);
+    QFile::setPermissions(database(), readable);
+    platform.onUnexpected = {};
+    platform.calls.clear();
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0) {
+                const passwd* nobody = getpwnam("nobody");
+                if (!nobody || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
+                    std::_Exit(2);
+            }
+            AppContext context;
+            const bool ended = start(context) == 1 && platform.calls.size() == 1 &&
+                               platform.calls.first().contains(QStringLiteral(
+                                   "kann nicht geschrieben werden: die Datei ist")) &&
+                               !platform.calls.first().contains(QStringLiteral("cannot"));
+            std::_Exit(ended ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// Regression: a settings table without its row gave a band without language, speed or
+// colours, and settings that could never be saved. The template's row is inserted.
+TEST_F(StartUpTest, MissingSettingsRowGetsTheTemplateDefaults)
+{
+    {
+        AppContext first;
+        ASSERT_EQ(start(first), 0);
+    }
+    RawSql(database()).exec(QStringLiteral("DELETE FROM Einstellungen"));
+    AppContext context;
+    ASSERT_EQ(start(context), 0);
+    EXPECT_EQ(context.settings.Sprache, 1);
+    EXPECT_EQ(context.settings.Speed, 30);
+    EXPECT_EQ(context.settings.notizHgFarbe, Settings::defaultNotizHgFarbe);
+    context.settings.Speed = 44;
+    EXPECT_TRUE(EinstellungenSpeichern(context.localEinstellungen, context.settings));
+    RawSql stored(database());
+    EXPECT_EQ(stored.scalar(QStringLiteral("SELECT COUNT(*) FROM Einstellungen")).toInt(), 1);
+    EXPECT_EQ(stored.scalar(QStringLiteral("SELECT Speed FROM Einstellungen")).toInt(), 44);
 }

@@ -13,7 +13,7 @@ namespace qb::test {
 namespace {
 
 // 1920 x 1080 pixels and a band 450 twips (30 pixels) high.
-const mBox::Place topPlace{28800, 16200, 450, false};
+const mBox::Place topPlace{28800, 16200, 450, false, {}};
 
 } // namespace
 
@@ -145,12 +145,14 @@ private slots:
         QFETCH(int, top);
         mBox::Place place = topPlace;
         place.dockedBelow = below;
+        // The primary screen right of another one: the box stands on the primary screen.
+        place.screenOrigin = below ? QPoint(1920, 0) : QPoint();
         mBox box(1, 2, QStringLiteral("Text"), place, [](double) {});
         QCOMPARE(box.positionTwips(), QPoint(-4350, top));
         box.show();
         box.slideIn();
         QCOMPARE(box.positionTwips(), QPoint(14400 - 2175, top));
-        QCOMPARE(box.pos(), QPoint(815, qRound(top / 15.0)));
+        QCOMPARE(box.pos() - place.screenOrigin, QPoint(815, qRound(top / 15.0)));
     }
 
     void hoverLightensTheGround()

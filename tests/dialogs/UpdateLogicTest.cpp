@@ -83,6 +83,9 @@ TEST(Placement, UpdateSignalBesideTheBand)
               QPoint(1770, 30));
     EXPECT_EQ(placement::updateSignal(1920, QRect(0, 1050, 1920, 30), QSize(150, 25), 1),
               QPoint(1770, 1025));
+    // A primary screen right of and below another one.
+    EXPECT_EQ(placement::updateSignal(3200, QRect(1280, 200, 1920, 30), QSize(150, 25), 0),
+              QPoint(3050, 230));
 }
 
 // The hand-over in a folder of its own, with a recorded question, notice and end.
@@ -186,7 +189,8 @@ TEST_F(UpdateInstallation, UpdaterThatCannotStartKeepsTheProgram)
             writeFile(QStringLiteral("qbi.kvl"), "#!/bin/sh\n", c.permissions);
         EXPECT_FALSE(install(1, 2));
         EXPECT_EQ(ended, 0);
-        EXPECT_EQ(notices, QStringList{QStringLiteral("Das Update konnte nicht gestartet werden.")});
+        EXPECT_EQ(notices,
+                  QStringList{QStringLiteral("Das Update konnte nicht gestartet werden.")});
         EXPECT_EQ(QFile::exists(QStringLiteral("qbi.kvl")), c.present);
         EXPECT_FALSE(QFile::exists(QStringLiteral("qbi.exe")));
     }

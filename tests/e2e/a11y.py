@@ -8,6 +8,7 @@
     a11y.py text NAME                 prints the text of the control NAME
     a11y.py select NAME               adds the list line NAME to the marked lines
     a11y.py checked NAME              exits 0 when the option or box NAME is chosen, else 1
+    a11y.py enabled NAME              exits 0 when the control NAME can be used, else 1
     a11y.py showing TEXT              waits for a control whose name contains TEXT
     a11y.py menu NAME                 waits for a popup menu to take the focus (open it and
                                       press Down meanwhile) and chooses its entry NAME
@@ -22,7 +23,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 APPLICATION = "Quillaband"
 TIMEOUT = 10.0
@@ -45,7 +46,11 @@ def showing(node):
 def walk(node, depth=0):
     if node is None or depth > 30:
         return
-    for child in node:
+    try:
+        children = list(node)
+    except GLib.Error:  # a control that went away while walking
+        return
+    for child in children:
         if child is None or not showing(child):
             continue
         yield child
@@ -57,10 +62,17 @@ def controls():
     return walk(app) if app is not None else iter(())
 
 
+def matches(predicate, control):
+    try:
+        return predicate(control)
+    except GLib.Error:  # a control that went away while walking
+        return False
+
+
 def wait_for(predicate, what):
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
-        found = next((c for c in controls() if predicate(c)), None)
+        found = next((c for c in controls() if matches(predicate, c)), None)
         if found is not None:
             return found
         time.sleep(0.1)
@@ -71,8 +83,26 @@ def named(name, role=None):
     return lambda c: c.name == name and (role is None or c.getRoleName() == role)
 
 
+def editable(control):
+    """Whether text can be put into the control (a label may carry a field's name too)."""
+    try:
+        control.queryEditableText()
+        return True
+    except NotImplementedError:
+        return False
+
+
+def actionable(control):
+    """Whether the control can be pressed (a label may carry a control's name too)."""
+    try:
+        return control.queryAction().nActions > 0
+    except NotImplementedError:
+        return False
+
+
 def press(name, role=None):
-    control = wait_for(named(name, role), f'control "{name}"')
+    is_named = named(name, role)
+    control = wait_for(lambda c: is_named(c) and actionable(c), f'control "{name}"')
     action = control.queryAction()
     for index in range(action.nActions):
         if action.getName(index) in ("press", "click", "toggle", "activate", "Press", "Toggle",
@@ -95,7 +125,13 @@ def choose_from_menu(name):
         for entry in source.parent:
             if entry is not None and entry.name == name:
                 chosen.append(entry)
-                entry.queryAction().doAction(0)
+                # An entry that opens a modal window answers only once that window has
+                # closed: its answer is not waited for.
+                Atspi.set_timeout(500, 500)
+                try:
+                    entry.queryAction().doAction(0)
+                except GLib.Error:
+                    pass
                 pyatspi.Registry.stop()
                 return
 
@@ -111,7 +147,8 @@ def choose_from_menu(name):
 def main(argv):
     command, arguments = argv[1], argv[2:]
     if command == "window":
-        wait_for(lambda c: c.getRoleName() in ("frame", "dialog", "window")
+        # A plain top-level widget is a filler.
+        wait_for(lambda c: c.getRoleName() in ("frame", "dialog", "window", "filler")
                  and c.name == arguments[0], f'window "{arguments[0]}"')
     elif command == "gone":
         deadline = time.monotonic() + TIMEOUT
@@ -122,7 +159,8 @@ def main(argv):
     elif command == "press":
         press(*arguments)
     elif command == "type":
-        field = wait_for(named(arguments[0]), f'field "{arguments[0]}"')
+        is_named = named(arguments[0])
+        field = wait_for(lambda c: is_named(c) and editable(c), f'field "{arguments[0]}"')
         field.queryEditableText().setTextContents(arguments[1])
     elif command == "text":
         control = wait_for(named(arguments[0]), f'control "{arguments[0]}"')
@@ -136,6 +174,9 @@ def main(argv):
     elif command == "checked":
         control = wait_for(named(arguments[0]), f'control "{arguments[0]}"')
         sys.exit(0 if control.getState().contains(pyatspi.STATE_CHECKED) else 1)
+    elif command == "enabled":
+        control = wait_for(named(arguments[0]), f'control "{arguments[0]}"')
+        sys.exit(0 if control.getState().contains(pyatspi.STATE_ENABLED) else 1)
     elif command == "showing":
         wait_for(lambda c: arguments[0] in (c.name or ""), f'control showing "{arguments[0]}"')
     elif command == "menu":

@@ -2,6 +2,12 @@
 # The band on a real X server with a window manager.
 #   band_test.sh docking BIN_DIR    place, size and layer at the top and at the bottom
 #   band_test.sh scrolling BIN_DIR  a short text stands, a long one moves
+#   band_test.sh layer BIN_DIR      above others from the first show, with a window manager
+#                                   that does not focus new windows
+#   band_test.sh platform BIN_DIR   the layer changes on the window as it is (the Qt
+#                                   platform's own test, on this display)
+#   band_test.sh screens BIN_DIR    on a primary monitor right of another; re-docked when
+#                                   the screen gets smaller
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 [[ $# -eq 2 ]] || fail "usage: band_test.sh docking|scrolling BIN_DIR"
@@ -22,8 +28,6 @@ expect_band_at() {
         fail "band at $BAND_X,$BAND_Y size ${BAND_WIDTH}x$BAND_HEIGHT, expected 0,$1 full width"
 }
 
-net_wm_state() { xprop -id "$BAND_WINDOW" _NET_WM_STATE; }
-above() { net_wm_state | grep -q _NET_WM_STATE_ABOVE; }
 
 # _NET_CLIENT_LIST_STACKING runs from bottom to top.
 band_above_other() {
@@ -89,9 +93,48 @@ case_scrolling() {
     band_stop
 }
 
+case_layer() {
+    band_with Layer
+    expect_band_at 0
+    above || fail "ImmerOben -1, not focused, and the band is not above others: $(net_wm_state)"
+    local active
+    active=$(xdotool getactivewindow 2>/dev/null)
+    [[ $active != "$BAND_WINDOW" ]] || fail "the window manager focused the band: no test"
+    band_stop
+}
+
+case_platform() {
+    QT_QPA_PLATFORM=xcb "$BIN_DIR/qt_platform_tests" >"$SHOTS/platform.log" 2>&1 ||
+        fail "the Qt platform's test under X: $(grep -A3 FAIL "$SHOTS/platform.log")"
+}
+
+case_screens() {
+    # Two monitors side by side, the primary one on the right.
+    xrandr --setmonitor left 960/254x1080/286+0+0 none >/dev/null &&
+        xrandr --setmonitor '*right' 960/254x1080/286+960+0 none >/dev/null ||
+        fail "cannot make two monitors"
+    band_with Monitors
+    wait_until 5 eval "band_geometry && ((BAND_X == 960 && BAND_WIDTH == 960 && BAND_Y == 0))" ||
+        fail "band at $BAND_X,$BAND_Y width $BAND_WIDTH, expected 960,0 width 960"
+    band_stop
+    xrandr --delmonitor right >/dev/null && xrandr --delmonitor left >/dev/null
+
+    # Docked at the bottom, then the screen shrinks to 1280x720: the band follows its edge.
+    band_with Shrinking dockPos 1
+    expect_band_at "X_SCREEN_HEIGHT - BAND_HEIGHT"
+    xrandr --newmode small 74.25 1280 1390 1430 1650 720 725 730 750 &&
+        xrandr --addmode screen small && xrandr --output screen --mode small ||
+        fail "cannot shrink the screen"
+    wait_until 5 eval "band_geometry && ((BAND_X == 0 && BAND_WIDTH == 1280 && BAND_Y + BAND_HEIGHT == 720))" ||
+        fail "band at $BAND_X,$BAND_Y size ${BAND_WIDTH}x$BAND_HEIGHT on a 1280x720 screen"
+    shot "$SHOTS/small.png"
+    band_stop
+}
+
+[[ $1 == layer ]] && X_FOCUS_NEW=no
 x_session_start "$2"
 case $1 in
-docking | scrolling) "case_$1" ;;
+docking | scrolling | screens | layer | platform) "case_$1" ;;
 *) fail "unknown case $1" ;;
 esac
 echo "PASS: $1"

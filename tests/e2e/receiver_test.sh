@@ -9,15 +9,8 @@ set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 [[ $# -eq 1 ]] || fail "usage: receiver_test.sh BIN_DIR"
 
-broadcast_note_shown() {
-    local count
-    count=$(pixels_of_colour "$(band_shot)" 'rgb(255,255,0)')
-    [[ $count =~ ^[0-9]+$ ]] || fail "cannot count colours in a picture of the band: $count"
-    ((count > 0))
-}
-
 # The scrolling text hides the broadcaster's note only while the long local note fills the
-# band (about a second at the speed set below); no picture in three seconds shows it:
+# band (about a second at the speed receiver_prepare sets); no picture in three seconds shows it:
 # it is gone from the text.
 broadcast_note_gone() {
     local until=$((SECONDS + 3)) count=0
@@ -32,17 +25,7 @@ other_windows_seen() { grep -vx "$BAND_WINDOW" "$HOME/windows.log" | sort -u; }
 bubble_seen() { [[ -n $(other_windows_seen) ]]; }
 
 x_session_start "$1"
-band_prepare
-BROADCAST_DB=$HOME/share/broadcast.kvl
-mkdir "$HOME/share" && "$BIN_DIR/quillaband-notes" init "$BROADCAST_DB" >/dev/null ||
-    fail "init of the broadcaster"
-band_note "Broadcast news" "$BROADCAST_DB"
-band_setting broadcastStatus -1
-band_setting broadcastPfad "'$BROADCAST_DB'"
-# 10 px per tick: the text runs through the band in a few seconds. The broadcaster's
-# display settings are adopted at every rebuild, so it gets the same speed.
-band_setting Speed 150
-band_setting Speed 150 "$BROADCAST_DB"
+receiver_prepare
 # Just longer than the band alone, so it scrolls with or without the broadcaster's note.
 band_note "Local note:$(printf ' word%d' $(seq 1 38))"
 

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The online version check and the about window on the real program, driven over the
 # accessibility bus:
-#   update_test.sh BIN_DIR en|de        (run under dbus-run-session)
+#   update_test.sh BIN_DIR en|de
 # A local FTP server offers version 301. Within ten seconds of the start the notice "Update
 # available" stands at the right edge of the screen, beside the band: English with the band
 # docked at the top (notice below it), German docked at the bottom (notice above it). The
 # menu's About shows name, platform line, version and link; Esc closes it.
 set -uo pipefail
 source "$(dirname "$0")/x_session.sh"
+a11y_session "$@"
 [[ $# -eq 2 && $2 =~ ^(en|de)$ ]] || fail "usage: update_test.sh BIN_DIR en|de"
 LANGUAGE=$2
 
@@ -25,8 +26,6 @@ else
     NOTICE_NAME="Update verfügbar" ABOUT_TITLE="Über ..." ABOUT_ENTRY="Über ..."
     ABOUT_LINES=("Notiz- und Nachrichtensystem für Linux" "Version 3.00" "Quillaband im Web")
 fi
-/usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' ||
-    fail "no accessibility bus (run under dbus-run-session)"
 
 FTP_ROOT=$(mktemp -d "$SHOTS/ftp.XXXXXX")
 printf '301\r\n' >"$FTP_ROOT/serverversion.txt"

@@ -34,14 +34,19 @@ stop_process() {
 
 # Xvfb on the first display number that is neither locked nor has a socket. Two sessions
 # may pick the same number at once: the loser's Xvfb exits ("server already active"),
-# so the next number is tried.
+# so the next number is tried. With X_FOCUS_NEW=no, openbox does not focus new windows.
 x_session_start() {
     BIN_DIR=$(cd "$1" && pwd) || fail "no bin folder $1"
     [[ -x $BIN_DIR/quillaband && -x $BIN_DIR/quillaband-notes && -f $BIN_DIR/org.kvl ]] ||
         fail "quillaband, quillaband-notes or org.kvl missing in $BIN_DIR"
     SHOTS=$(mktemp -d /tmp/qb-e2e.XXXXXX)
     on_exit '[[ -n ${SHOTS_KEPT:-}${QB_E2E_KEEP_SHOTS:-} ]] || rm -rf "$SHOTS"'
-    local number openbox_pid
+    local number openbox_pid openbox_options=(--sm-disable)
+    if [[ ${X_FOCUS_NEW:-yes} == no ]]; then
+        printf '%s\n' '<openbox_config xmlns="http://openbox.org/3.4/rc">' \
+            '<focus><focusNew>no</focusNew></focus></openbox_config>' >"$SHOTS/rc.xml"
+        openbox_options+=(--config-file "$SHOTS/rc.xml")
+    fi
     for number in $(seq 40 140); do
         [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
         Xvfb ":$number" -screen 0 ${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24 -nolisten tcp -noreset \
@@ -52,7 +57,7 @@ x_session_start() {
         # display number another server takes at the same moment fails one of the two
         # waits: then both are stopped and the next number is tried.
         if wait_until 10 eval "kill -0 $X_PID 2>/dev/null && xdpyinfo >/dev/null 2>&1"; then
-            openbox --sm-disable >"$SHOTS/openbox.log" 2>&1 &
+            openbox "${openbox_options[@]}" >"$SHOTS/openbox.log" 2>&1 &
             openbox_pid=$!
             if wait_until 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"; then
                 on_exit "stop_process $X_PID"
@@ -79,6 +84,29 @@ band_prepare() {
     LOCAL_DB="$HOME/Documents/Quillaband 3/qb.kvl"
     "$BIN_DIR/quillaband-notes" init "$LOCAL_DB" >/dev/null || fail "init of the local database"
     band_setting erstVorbei -1 # the first run would open the start page in a browser
+}
+
+# A fresh user as a receiver of the broadcaster's file $BROADCAST_DB, which holds the note
+# "Broadcast news". Both at 10 px per tick: the text runs through the band in a few
+# seconds (the broadcaster's display settings are adopted at every rebuild).
+receiver_prepare() {
+    band_prepare
+    BROADCAST_DB=$HOME/share/broadcast.kvl
+    mkdir "$HOME/share" && "$BIN_DIR/quillaband-notes" init "$BROADCAST_DB" >/dev/null ||
+        fail "init of the broadcaster"
+    band_note "Broadcast news" "$BROADCAST_DB"
+    band_setting broadcastStatus -1
+    band_setting broadcastPfad "'$BROADCAST_DB'"
+    band_setting Speed 150
+    band_setting Speed 150 "$BROADCAST_DB"
+}
+
+# Whether the broadcaster's note (yellow, its colour) is in a picture of the band.
+broadcast_note_shown() {
+    local count
+    count=$(pixels_of_colour "$(band_shot)" 'rgb(255,255,0)')
+    [[ $count =~ ^[0-9]+$ ]] || fail "cannot count colours in a picture of the band: $count"
+    ((count > 0))
 }
 
 # band_setting KEY SQL-VALUE [DATABASE]; band_note TEXT [DATABASE]
@@ -121,6 +149,9 @@ band_start() {
         fail "no band window within 20 s; log: $(tail -n 5 "$HOME/band.log")"
     band_geometry || fail "no geometry of the band window $BAND_WINDOW"
 }
+
+net_wm_state() { xprop -id "$BAND_WINDOW" _NET_WM_STATE; }
+above() { net_wm_state | grep -q _NET_WM_STATE_ABOVE; }
 
 band_stop() { stop_process "$BAND_PID" && rm -f "$BIN_DIR/nefe"; }
 

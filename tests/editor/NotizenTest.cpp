@@ -335,15 +335,21 @@ private slots:
         QCOMPARE(bench.rows(), 1);
     }
 
-    // 5040 twips wide, centred; below a band at the top, otherwise 200 twips above the band.
+    // 5040 twips wide, centred; below a band at the top, otherwise 200 twips above the band;
+    // on the primary screen also when it does not start at the desktop's origin.
     void placement()
     {
-        for (const int tickerTop : {0, 15000}) {
-            editor = std::make_unique<Notizen>(bench.context(tickerTop), false);
-            QCOMPARE(editor->width(), 336);
-            QCOMPARE(editor->x(), (1920 - 336) / 2);
-            QCOMPARE(editor->y(), tickerTop == 0 ? 13 : 1000 - editor->height() - 13);
+        for (const QPoint origin : {QPoint(0, 0), QPoint(1280, 200)}) {
+            bench.platform.screenOrigin = origin;
+            for (const int tickerTop : {0, 15000}) {
+                editor = std::make_unique<Notizen>(bench.context(tickerTop), false);
+                QCOMPARE(editor->width(), 336);
+                QCOMPARE(editor->pos() - origin,
+                         QPoint((1920 - 336) / 2,
+                                tickerTop == 0 ? 13 : 1000 - editor->height() - 13));
+            }
         }
+        bench.platform.screenOrigin = {};
     }
 
     // Keyboard only: Tab walks the panels top to bottom (an option group is one stop, its

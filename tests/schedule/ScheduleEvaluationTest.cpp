@@ -60,6 +60,9 @@ TEST(ScheduleEvaluation, TimeWindow)
         {"at the end, 17:30 stored as 17/24 + 30/1440", office, aMonday, true, at(17, 30)},
         {"one second after the end", office, aMonday, false, at(17, 30, 1)},
         {"00:00 to 00:00 is the whole day", note(1), aMonday, true, at(23, 59, 59)},
+        // Regression: only both 0 counted; the rule is the sum.
+        {"a sum of 0 is the whole day", window(note(1), 6, 0, -6, 0), aMonday, true,
+         at(23, 59, 59)},
         {"a dated rhythm keeps its window", window(note(4, "0712"), 9, 0, 9, 1), aMonday, false,
          at(9, 1, 1)},
     });

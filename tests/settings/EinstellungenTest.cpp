@@ -460,7 +460,10 @@ private slots:
         click("HilfePan2");
         click("AbbrechenPan2");
         QVERIFY(two->isHidden());
-        // Esc with no popup open closes the window.
+        // F1 opens the help page of the language in memory; Esc with no popup open closes
+        // the window.
+        QTest::keyClick(m_window, Qt::Key_F1);
+        QVERIFY(m_platform->calls.contains("openDocument start-e.htm"));
         QTest::keyClick(m_window, Qt::Key_Escape);
         QVERIFY(!m_window->isVisible());
     }

@@ -6,8 +6,12 @@
 #include "settings/SettingsSave.h"
 #include "settings/SettingsTexts.h"
 #include "support/RawSql.h"
+#include "support/ScriptedPlatform.h"
 #include "support/TemplateCopy.h"
+#include "ticker/TickerContent.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
 
@@ -217,15 +221,51 @@ TEST_F(Saving, ReceiverReopensTheBroadcasterAndAdoptsItsDisplay)
     EXPECT_EQ(band.calls, (QStringList{"Schritt 15", "requestRebuild", "MachLayout"}));
 }
 
-// A broadcaster that cannot be opened: the network-error state, nothing adopted.
-TEST_F(Saving, UnreachableBroadcasterEntersTheNetworkErrorState)
+namespace {
+
+class CountedNotices final : public NoticeBoard
 {
+public:
+    int given = 0;
+    void showNetworkNotice(const QString&) override { ++given; }
+    bool noticeVisible() const override { return given > 0; }
+    void closeNotice() override {}
+};
+
+} // namespace
+
+// A broadcaster that cannot be opened: the network-error state, nothing adopted; the band
+// tells once and tries again after the next minute boundary (the marker "nefe" goes to a
+// folder of its own).
+TEST_F(Saving, UnreachableBroadcasterIsNoticedOnceAndRetried)
+{
+    QTemporaryDir markerFolder;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(markerFolder.path());
+    test::ScriptedPlatform platform;
+    CountedNotices notices;
+    TickerContent content(context, platform, notices, [](const QString&) { return false; });
     working.broadcastStatus = true;
     working.broadcastPfad = local.folder() + QStringLiteral("/gone/qb.kvl");
     ASSERT_TRUE(EinstellungenUebernehmen(context, working, band).stored);
     EXPECT_TRUE(context.NetzFehler);
     EXPECT_EQ(context.settings.notizHgFarbe, 4242);
     EXPECT_EQ(band.calls, (QStringList{"Schritt 15", "requestRebuild", "MachLayout"}));
+
+    QDateTime now(QDate(2026, 12, 4), QTime(10, 0, 30));
+    for (int step = 0; step < 3; ++step) {
+        content.waitForNetwork(now);
+        content.NotizMachen(now);
+    }
+    EXPECT_EQ(notices.given, 1);
+    EXPECT_TRUE(context.NetzFehler);
+    now = now.addSecs(60);
+    content.waitForNetwork(now);
+    EXPECT_FALSE(context.NetzFehler) << "no retry after the minute boundary";
+    content.NotizMachen(now);
+    EXPECT_TRUE(context.NetzFehler);
+    EXPECT_EQ(notices.given, 1);
+    QDir::setCurrent(previous);
 }
 
 // A store that fails leaves memory and the band as they were and says why.

@@ -16,6 +16,7 @@ class ScriptedPlatform final : public Platform
 public:
     QStringList calls;
     QSize screen{1920, 1080};
+    QPoint screenOrigin{0, 0};
     std::deque<MessageAnswer> messageAnswers;
     std::deque<std::optional<qint32>> colourAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
@@ -29,6 +30,7 @@ public:
         calls << (onTop ? QStringLiteral("topmost on") : QStringLiteral("topmost off"));
     }
     QSize screenSize() const override { return screen; }
+    QRect screenGeometry() const override { return QRect(screenOrigin, screen); }
     bool openAddress(const QString& address) override
     {
         calls << QStringLiteral("openAddress ") + address;

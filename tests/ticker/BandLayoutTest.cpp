@@ -8,7 +8,7 @@ namespace {
 
 // 1920 x 1080 pixels.
 constexpr int W = 28800;
-constexpr QSize screen{W, 16200};
+constexpr QRect screen{0, 0, W, 16200};
 
 Settings settingsWith(bool frame, bool date, qint32 dockPos, qint16 size = 8)
 {
@@ -86,6 +86,21 @@ TEST(BandLayoutTest, PanelsAndDockingForFrameAndDate)
         EXPECT_EQ(layout.uhrRect, c.frame ? QRect(960, 45, 1065, h) : QRect(915, 0, 1065, h));
         EXPECT_EQ(layout.bevel, c.frame);
         EXPECT_EQ(layout.clockVisible, c.date);
+    }
+}
+
+// A primary screen right of and below another monitor: the band lies on it, at its
+// top or its bottom, not at the desktop's origin.
+TEST(BandLayoutTest, PrimaryScreenAwayFromTheOrigin)
+{
+    const QRect primary(28800, 1500, 19200, 12000);
+    for (const qint32 dockPos : {0, 1}) {
+        SCOPED_TRACE(dockPos);
+        const BandLayout layout =
+            BandLayout::compute(settingsWith(true, true, dockPos), primary, 195);
+        EXPECT_EQ(QRect(layout.windowLeft, layout.windowTop, layout.windowWidth,
+                        layout.windowHeight),
+                  QRect(28800, dockPos == 0 ? 1500 : 13500 - 427, 19200, 427));
     }
 }
 

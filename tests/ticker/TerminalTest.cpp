@@ -6,6 +6,8 @@
 #include "platform/Clock.h"
 #include "platform/Colour.h"
 #include "platform/Twips.h"
+#include "ticker/BandText.h"
+#include "ticker/ClockFont.h"
 #include "ticker/ui/NotizPanel.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
@@ -121,17 +123,22 @@ private slots:
         QCOMPARE(band.find("UhrPan")->geometry().right() + 1, 135);
     }
 
-    // A wider screen re-docks the band at the next tick; a narrower one leaves it as it is.
+    // Any change of the primary screen re-docks the band at the next tick: wider, and
+    // (a regression: the band stayed below a smaller screen) narrower and lower, and a
+    // primary screen that moved away from the desktop's origin.
     void redocking()
     {
         Band band([](Settings& s) { s.dockPos = 1; }, QSize(1280, 720));
         const int height = band.terminal->height();
-        band.platform.screen = QSize(1024, 600);
-        band.terminal->tick();
-        QCOMPARE(band.terminal->geometry(), QRect(0, 720 - height, 1280, height));
-        band.platform.screen = QSize(1920, 1080);
-        band.terminal->tick();
-        QCOMPARE(band.terminal->geometry(), QRect(0, 1080 - height, 1920, height));
+        const QRect screens[] = {QRect(0, 0, 1920, 1080), QRect(0, 0, 1024, 600),
+                                 QRect(1920, 300, 1280, 720)};
+        for (const QRect& screen : screens) {
+            band.platform.screenOrigin = screen.topLeft();
+            band.platform.screen = screen.size();
+            band.terminal->tick();
+            QCOMPARE(band.terminal->geometry(),
+                     QRect(screen.x(), screen.bottom() + 1 - height, screen.width(), height));
+        }
     }
 
     // The note entries follow eigeneErlauben at each layout and each time the menu opens.
@@ -203,6 +210,32 @@ private slots:
         QCOMPARE(band.terminal->scroll().x(), 101);
     }
 
+    // Regression: a receiver drew the broadcaster's font in a band sized for its own. An
+    // adoption that changes the layout lays the band out again and measures the text anew;
+    // one that changes nothing leaves the text scrolling where it was.
+    void adoptedSettingsLayTheBandOutAgain()
+    {
+        Band band;
+        band.show({{TickerSource::Broadcast, longNote}});
+        const int height = band.terminal->height();
+        QCOMPARE(band.terminal->scroll().x(), 71);
+
+        band.terminal->tick();
+        // Nothing adopted: no new layout.
+        QCOMPARE(band.terminal->scroll().x(), 41);
+
+        band.settings.SchriftGroesse = 24;
+        band.terminal->tick();
+        QVERIFY(band.terminal->height() > height);
+        QCOMPARE(band.notizPan()->font().pointSize(), 24);
+        QCOMPARE(band.notizPan()->picture().style().font.pointSize(), 24);
+        QCOMPARE(band.terminal->scroll().x(), 71); // the text starts again at the left
+
+        band.settings.dockPos = 1;
+        band.terminal->tick();
+        QCOMPARE(band.terminal->geometry().bottom(), 1079);
+    }
+
     void coloursBySourceAndEmptyBand()
     {
         const QColor local(Qt::red), broadcast(Qt::blue), adopted(Qt::green), background(Qt::black);
@@ -241,6 +274,54 @@ private slots:
         QImage filled(empty.size(), empty.format());
         filled.fill(background);
         QCOMPARE(empty, filled);
+    }
+
+    // Regression: a note of a megabyte was measured and laid out whole at every change,
+    // blanking the band for seconds. The band shows a bounded stretch of it, breaks and
+    // tabs as blanks, other control characters dropped; the note itself is untouched.
+    void largeNoteWithControlCharacters()
+    {
+        Band band;
+        const QString huge =
+            QStringLiteral("line \u05E9\u05DC\u05D5\u05DD\r\n\tend\x01 ").repeated(60000);
+        band.show({{TickerSource::Local, huge}});
+        const QString shown = band.terminal->AnzeigeText();
+        QVERIFY(shown.size() <= bandTextLimit + 1 + ProgramValues::Trenner.size());
+        QVERIFY(shown.startsWith(QStringLiteral("line \u05E9\u05DC\u05D5\u05DD  end line")));
+        QCOMPARE(band.terminal->scroll().LaufModus(), int(TickerScroll::Scrolling));
+        QCOMPARE(band.shown.front().text, huge);
+    }
+
+    // Regression: from 9 points on, "12:30:00 pm" and the date were cut off. At every font
+    // size, in both languages, with and without frame, the widest texts fit the panels,
+    // whose widths stay 915 and 1065 twips.
+    void clockTextsFitTheirPanels()
+    {
+        for (const bool frame : {true, false}) {
+            for (int size = 6; size <= 36; ++size) {
+                Band band([&](Settings& s) {
+                    s.SchriftGroesse = static_cast<qint16>(size);
+                    s.zeigRahmen = frame;
+                });
+                for (const char* name : {"DatumPan", "UhrPan"}) {
+                    const auto* panel = band.find<QLabel>(name);
+                    const QString where = QStringLiteral("%1 at %2 pt").arg(name).arg(size);
+                    QCOMPARE(panel->width(), twips::toPixels(name == QByteArray("DatumPan")
+                                                                 ? BandLayout::datumWidth
+                                                                 : BandLayout::uhrWidth));
+                    const QStringList texts =
+                        name == QByteArray("DatumPan")
+                            ? ClockFont::widestDates(panel->font(), QLocale())
+                            : ClockFont::widestTimes(panel->font(), QLocale());
+                    const QFontMetricsF metrics(panel->font());
+                    for (const QString& text : texts)
+                        QVERIFY2(metrics.horizontalAdvance(text) <= panel->contentsRect().width(),
+                                 qPrintable(where + QStringLiteral(": ") + text));
+                    QVERIFY2(metrics.height() <= panel->contentsRect().height(),
+                             qPrintable(where));
+                }
+            }
+        }
     }
 
     // The captions follow the clock from second to second; hidden panels are left empty.
@@ -313,6 +394,9 @@ private slots:
     {
         Band band([](Settings& s) { s.ImmerOben = true; });
         band.terminal->show();
+        // Regression: the layer came only with an activation, which a window manager
+        // need not give a new window.
+        QCOMPARE(band.platform.calls, QStringList{"topmost on"});
         QSignalSpy settings(band.terminal.get(), &Terminal::settingsRequested);
         // (1, 1) of the window lies in the frame, left of and above every panel.
         QTest::mousePress(band.terminal.get(), Qt::RightButton, {}, QPoint(1, 1));
@@ -328,11 +412,14 @@ private slots:
         QTest::keyClick(band.terminal.get(), Qt::Key_F1);
         QVERIFY(!band.menu()->isVisible());
         QCOMPARE(band.platform.calls, QStringList{"topmost off"}); // and no help
+        // Regression: an activation while the settings were open put the band back on top.
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(band.terminal.get(), &activate);
+        QCOMPARE(band.platform.calls, QStringList{"topmost off"});
         band.terminal->FormAktiv(true);
         band.rightClick();
         QVERIFY(band.menu()->isVisible());
         band.menu()->hide();
-        QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(band.terminal.get(), &activate);
         QCOMPARE(band.platform.calls, (QStringList{"topmost off", "topmost on"}));
     }

@@ -269,3 +269,120 @@ TEST_F(TickerContentTest, StampFromTheFutureOrGarbageStillRetries)
         EXPECT_FALSE(context.NetzFehler);
     }
 }
+
+namespace {
+
+// Leaves `path` as a writer killed mid-commit leaves it: pages of an unfinished
+// write in the file and the journal that can undo them beside it. The write is
+// made on a copy and the pair written over the file in place (same inode, as
+// the receiver's open connection sees it).
+void leaveUnfinishedWrite(const QString& path)
+{
+    QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QStringLiteral("copy.kvl"));
+    ASSERT_TRUE(QFile::copy(path, copy));
+    RawSql writer(copy);
+    writer.exec(QStringLiteral("PRAGMA cache_size = 1"));
+    ASSERT_EQ(writer.exec(QStringLiteral("BEGIN")), QString());
+    // Far more than the cache holds, so pages reach the file before the commit.
+    for (int row = 0; row < 300; ++row)
+        writer.exec(QStringLiteral("INSERT INTO Notizen (inhalt, Rhythmus) VALUES (?, 0)"),
+                    {QString(400, QLatin1Char('w'))});
+    const auto overwrite = [](const QString& from, const QString& to) {
+        QFile source(from);
+        QFile target(to);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(target.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        target.write(source.readAll());
+    };
+    overwrite(copy, path);
+    overwrite(copy + QStringLiteral("-journal"), path + QStringLiteral("-journal"));
+    writer.exec(QStringLiteral("ROLLBACK"));
+}
+
+} // namespace
+
+// A locked source is no network failure: each keeps its entries of the last
+// read, nobody is told, and the next rebuild after the lock shows the changes.
+// The local connection's writers wait the full time again afterwards. (How
+// long the band waits is measured end to end, in lock_test.sh.)
+TEST_F(TickerContentTest, LockedSourcesKeepTheirEntries)
+{
+    addNote(local, QStringLiteral("mine"));
+    addNote(broadcaster, QStringLiteral("theirs"));
+    becomeReceiver();
+    rebuild();
+    ASSERT_EQ(shownTexts(), (QStringList{"B theirs", "L mine"}));
+
+    RawSql localLock(local.path());
+    RawSql broadcasterLock(broadcaster.path());
+    for (RawSql* lock : {&localLock, &broadcasterLock}) {
+        ASSERT_EQ(lock->exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
+        lock->exec(QStringLiteral("UPDATE Notizen SET inhalt = inhalt || ' new'"));
+    }
+    for (int tick = 0; tick < 3; ++tick) {
+        content.waitForNetwork(now);
+        rebuild();
+    }
+    EXPECT_EQ(shownTexts(), (QStringList{"B theirs", "L mine"}));
+    EXPECT_FALSE(context.NetzFehler);
+    EXPECT_TRUE(notices.shown.isEmpty());
+    EXPECT_EQ(context.local.busyTimeout(), Database::defaultBusyTimeoutMs);
+
+    for (RawSql* lock : {&localLock, &broadcasterLock})
+        ASSERT_EQ(lock->exec(QStringLiteral("COMMIT")), QString());
+    rebuild();
+    EXPECT_EQ(shownTexts(), (QStringList{"B theirs new", "L mine new"}));
+}
+
+// A broadcaster locked while it is opened is tried again at each rebuild.
+TEST_F(TickerContentTest, BroadcasterLockedWhenOpenedIsOpenedLater)
+{
+    addNote(broadcaster, QStringLiteral("theirs"));
+    RawSql lock(broadcaster.path());
+    ASSERT_EQ(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
+    context.settings.broadcastStatus = true;
+    context.settings.broadcastPfad = broadcaster.path();
+    EXPECT_FALSE(context.BroadcastOeffnen(Database::tickBusyTimeoutMs));
+    EXPECT_TRUE(context.broadcast.error().contains(QStringLiteral("locked")))
+        << context.broadcast.error().toStdString();
+    content.waitForNetwork(now);
+    rebuild();
+    EXPECT_FALSE(context.NetzFehler);
+    EXPECT_TRUE(notices.shown.isEmpty());
+
+    lock.exec(QStringLiteral("ROLLBACK"));
+    rebuild();
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("B theirs")});
+}
+
+// A broadcaster's write killed mid-commit leaves a journal that the receiver's
+// read-only connection cannot roll back: like a lock, the entries stay and no
+// notice comes; once the broadcaster's program has rolled it back, the notes
+// are read again.
+TEST_F(TickerContentTest, UnfinishedBroadcasterWriteActsLikeALock)
+{
+    addNote(broadcaster, QStringLiteral("theirs"));
+    becomeReceiver();
+    rebuild();
+    ASSERT_EQ(shownTexts(), QStringList{QStringLiteral("B theirs")});
+
+    leaveUnfinishedWrite(broadcaster.path());
+    for (int tick = 0; tick < 3; ++tick) {
+        content.waitForNetwork(now);
+        rebuild();
+    }
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("B theirs")});
+    EXPECT_FALSE(context.NetzFehler);
+    EXPECT_TRUE(notices.shown.isEmpty());
+    ASSERT_FALSE(context.reopenBroadcast(Database::tickBusyTimeoutMs));
+    EXPECT_TRUE(context.broadcast.error().contains(QStringLiteral("unfinished")))
+        << context.broadcast.error().toStdString();
+
+    // The broadcaster's own program rolls the journal back at its next read.
+    RawSql owner(broadcaster.path());
+    ASSERT_EQ(owner.scalar(QStringLiteral("SELECT COUNT(*) FROM Notizen")).toInt(), 1);
+    RawSql(broadcaster.path()).exec(QStringLiteral("UPDATE Notizen SET inhalt = 'again'"));
+    rebuild();
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("B again")});
+}

@@ -89,7 +89,7 @@ Verwaltung::Verwaltung(const NoteWindowContext& context, QWidget* parent)
     const QPoint topLeft = placement::verwaltung(
         QSize(twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
         m_context.tickerTopTwips, QSize(clientWidthTwips, clientHeightTwips));
-    move(twips::toPixels(topLeft.x()), twips::toPixels(topLeft.y()));
+    move(m_context.platform.screenPosition(topLeft.x(), topLeft.y()));
 
     ListeFuellen();
     markingChanged();

@@ -309,7 +309,7 @@ void Notizen::place()
     const QPoint topLeft = placement::notizen(
         QSize(twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
         m_context.tickerTopTwips, QSize(widthTwips, twips::fromPixels(height())));
-    move(twips::toPixels(topLeft.x()), twips::toPixels(topLeft.y()));
+    move(m_context.platform.screenPosition(topLeft.x(), topLeft.y()));
 }
 
 } // namespace qb

@@ -8,6 +8,8 @@
 #include "platform/Colour.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "ticker/BandText.h"
+#include "ticker/ClockFont.h"
 #include "ticker/ClockText.h"
 
 #include <QAction>
@@ -156,14 +158,10 @@ QFont Terminal::bandFont() const
     return font;
 }
 
-int Terminal::screenWidthPixels() const
-{
-    return m_platform.screenSize().width();
-}
-
 void Terminal::MachLayout()
 {
     m_inLayout = true;
+    m_laidOut = layoutSettings();
     const int size = std::max<int>(1, m_settings.SchriftGroesse);
 
     // 1. The measuring panels: ticker font without italics.
@@ -178,9 +176,12 @@ void Terminal::MachLayout()
     windowFont.setPointSize(size);
     setFont(windowFont);
     const int textHeight = twips::fromPixels(QFontMetrics(windowFont).height());
-    const QSize screen = m_platform.screenSize();
+    m_laidOutScreen = m_platform.screenGeometry();
+    const QRect& screen = m_laidOutScreen;
     m_layout = BandLayout::compute(
-        m_settings, QSize(twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
+        m_settings,
+        QRect(twips::fromPixels(screen.x()), twips::fromPixels(screen.y()),
+              twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
         textHeight);
 
     // 6.-8. Panels.
@@ -191,6 +192,7 @@ void Terminal::MachLayout()
         panel->setFrameStyle(m_layout.bevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         panel->setVisible(m_layout.clockVisible);
     }
+    fitClockFont();
 
     // 9.-10. Font of the band (drawn by the picture, see tick) and colours.
     m_notizPan->setFont(bandFont());
@@ -216,6 +218,21 @@ void Terminal::MachLayout()
         action->setEnabled(m_settings.eigeneErlauben);
     m_inLayout = false;
     emit laidOut();
+}
+
+void Terminal::setClockLocale(const QLocale& locale)
+{
+    m_locale = locale;
+    fitClockFont();
+}
+
+// The date and clock keep their widths: their font shrinks until both texts fit.
+void Terminal::fitClockFont()
+{
+    const QFont font = ClockFont::fitting(this->font(), m_locale, m_datumPan->contentsRect().size(),
+                                          m_uhrPan->contentsRect().size());
+    m_datumPan->setFont(font);
+    m_uhrPan->setFont(font);
 }
 
 void Terminal::FormAktiv(bool on)
@@ -247,12 +264,20 @@ void Terminal::tick()
 {
     const QDateTime now = m_clock.now();
     m_feed.waitForNetwork(now);
-    if (width() < screenWidthPixels())
+    // Any change of the primary screen (narrower, wider, lower, moved) docks the band anew.
+    if (m_platform.screenGeometry() != m_laidOutScreen)
         MachLayout();
     if (!m_uhrPan->isHidden())
         UhrStellen(now);
-    if (m_feed.NotizMachen(now))
+    const bool newText = m_feed.NotizMachen(now);
+    // Settings adopted from a broadcaster that change the layout: a new layout, and the
+    // text measured again in it. Unchanged settings leave the band alone.
+    if (layoutSettings() != m_laidOut) {
+        MachLayout();
         takeText();
+    } else if (newText) {
+        takeText();
+    }
     draw();
 }
 
@@ -263,13 +288,30 @@ Terminal::BandSettings Terminal::bandSettings() const
             m_settings.notizHgFarbe};
 }
 
+Terminal::LayoutSettings Terminal::layoutSettings() const
+{
+    BandSettings font = bandSettings();
+    font.local = font.broadcast = font.background = 0;
+    return {font,
+            m_settings.zeigRahmen,
+            m_settings.zeigDatum,
+            m_settings.dockPos,
+            m_settings.fensterHgFarbe,
+            m_settings.uhrHgFarbe,
+            m_settings.UhrSchriftFarbe,
+            m_settings.eigeneErlauben};
+}
+
 // A new text: measured, its mode chosen, the band cleared and x back at the left.
 void Terminal::takeText()
 {
-    m_entries = m_feed.entries();
+    // The band's work follows its shown texts, which are bounded, not the stored ones.
+    m_entries.clear();
     m_anzeigeText.clear();
-    for (const TickerEntry& entry : m_entries)
-        m_anzeigeText += entry.text + ProgramValues::Trenner;
+    for (const TickerEntry& entry : m_feed.entries()) {
+        m_entries.append({entry.source, bandText(entry.text)});
+        m_anzeigeText += m_entries.back().text + ProgramValues::Trenner;
+    }
 
     m_testPan2->setText(m_anzeigeText);
     // A screen reader reads the band's text from the panel that shows it.
@@ -381,9 +423,11 @@ void Terminal::applyTopmost()
 
 bool Terminal::event(QEvent* event)
 {
-    // Not while a settings window stands over the band: it keeps the band out of the top
-    // layer until it closes.
-    if (event->type() == QEvent::WindowActivate && m_formAktiv)
+    // The layer holds from before the first show, not only from the first activation
+    // (a window manager need not activate new windows). While the settings are open
+    // (controls disabled) the band stays out of the top layer.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
+        m_formAktiv)
         applyTopmost();
     return QWidget::event(event);
 }

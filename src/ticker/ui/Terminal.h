@@ -63,7 +63,7 @@ public:
     const QString& AnzeigeText() const { return m_anzeigeText; }
 
     // The locale that gives the date and time separators (the system's by default).
-    void setClockLocale(const QLocale& locale) { m_locale = locale; }
+    void setClockLocale(const QLocale& locale);
 
 public slots:
     // One tick of Timer1: network-error waiting, re-docking, clock, content, drawing.
@@ -107,6 +107,21 @@ private:
         bool operator==(const BandSettings&) const = default;
     };
 
+    // What the layout depends on among the settings, the text colours aside (the
+    // picture follows those without a new layout).
+    struct LayoutSettings
+    {
+        BandSettings font; // its colours unused
+        bool frame = false;
+        bool date = false;
+        qint32 dockPos = 0;
+        qint32 window = 0;
+        qint32 panels = 0;
+        qint32 clockText = 0;
+        bool ownNotes = false;
+        bool operator==(const LayoutSettings&) const = default;
+    };
+
     struct ClockKey
     {
         qint64 second = -1;
@@ -124,12 +139,13 @@ private:
     void helpCommand();
     void popUpMenu(const QPoint& globalPosition);
     void applyTopmost();
+    void fitClockFont();
     void takeText();
     void renderPicture();
     void draw();
     BandSettings bandSettings() const;
+    LayoutSettings layoutSettings() const;
     QFont bandFont() const;
-    int screenWidthPixels() const;
 
     Settings& m_settings;
     Platform& m_platform;
@@ -161,6 +177,8 @@ private:
     QString m_anzeigeText;
     int m_textWidth = 0; // width of AnzeigeText in the measuring font, twips
     BandSettings m_rendered;
+    LayoutSettings m_laidOut;
+    QRect m_laidOutScreen;
     ClockKey m_clockShown;
     bool m_formAktiv = true;
     bool m_inLayout = false;
