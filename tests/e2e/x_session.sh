@@ -120,22 +120,22 @@ band_note() {
 
 band_windows() { xdotool search --onlyvisible --pid "$BAND_PID" 2>/dev/null; }
 
-# The program's visible windows as wide as the screen: not the intro, the bubble or the
-# update notice.
-screen_wide_windows() {
-    local window
+# The program's visible windows at least 640 pixels wide (a monitor, a band): not the intro,
+# the bubble or the update notice.
+wide_windows() {
+    local window WIDTH
     for window in $(band_windows); do
-        xdotool getwindowgeometry --shell "$window" 2>/dev/null |
-            grep -qx "WIDTH=$X_SCREEN_WIDTH" && echo "$window"
+        WIDTH=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | sed -n 's/^WIDTH=//p')
+        ((${WIDTH:-0} >= 640)) && echo "$window"
     done
 }
 
-# The band is the program's one window as wide as the screen. A receiver briefly shows its
-# connection band first, so the same window must be seen twice, half a second apart.
+# The band is the program's one wide window. A receiver briefly shows its connection band
+# first, so the same window must be seen twice, half a second apart.
 find_band_window() {
-    BAND_WINDOW=$(screen_wide_windows)
+    BAND_WINDOW=$(wide_windows)
     [[ -n $BAND_WINDOW && $BAND_WINDOW != *$'\n'* ]] && sleep 0.5 &&
-        [[ $(screen_wide_windows) == "$BAND_WINDOW" ]]
+        [[ $(wide_windows) == "$BAND_WINDOW" ]]
 }
 
 band_start() {
