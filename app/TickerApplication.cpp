@@ -1,12 +1,15 @@
 #include "TickerApplication.h"
 
 #include "TerminalBand.h"
+#include "UpdateCycle.h"
 
 #include "admin/ui/Verwaltung.h"
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
+#include "dialogs/About.h"
 #include "dialogs/BubbleHost.h"
 #include "dialogs/FliegBubble.h"
+#include "dialogs/Intro.h"
 #include "dialogs/MeldungHost.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Clock.h"
@@ -19,10 +22,19 @@
 #include "ticker/ui/TerminalNoticeBoard.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <QWindow>
 
 namespace qb {
+
+namespace {
+
+// How long the start waits at most for the intro to reach the screen, in milliseconds.
+constexpr int introExposeLimit = 1000;
+
+} // namespace
 
 TickerApplication::TickerApplication(AppContext& context, Platform& platform, Clock& clock)
     : m_context(context), m_platform(platform), m_clock(clock),
@@ -32,9 +44,24 @@ TickerApplication::TickerApplication(AppContext& context, Platform& platform, Cl
 
 TickerApplication::~TickerApplication() = default;
 
-// The intro window comes with the about window; until then the start shows none.
-void TickerApplication::showIntro() {}
-void TickerApplication::closeIntro() {}
+void TickerApplication::showIntro()
+{
+    m_intro = std::make_unique<Intro>(m_context.settings.Sprache, m_platform,
+                                      ProgramValues::ProgrammVersion);
+    m_intro->show();
+    // The start pauses next without processing events: the picture must be on the screen
+    // before, which takes the window system a few round trips.
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_intro->windowHandle()->isExposed() && waited.elapsed() < introExposeLimit)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    m_intro->repaint();
+}
+
+void TickerApplication::closeIntro()
+{
+    m_intro.reset();
+}
 
 void TickerApplication::showConnecting()
 {
@@ -66,7 +93,12 @@ void TickerApplication::showTicker()
                          Verwaltung administration(noteWindowContext());
                          administration.exec();
                      });
+    QObject::connect(m_terminal.get(), &Terminal::aboutRequested, m_terminal.get(),
+                     [this] { showAbout(); });
     connectSettings();
+    m_updates = std::make_unique<UpdateCycle>(m_context, m_platform, m_clock, *m_terminal,
+                                              *m_content, *m_questions, *m_notices,
+                                              [] { QApplication::exit(0); });
     m_terminal->show();
 }
 
@@ -74,6 +106,13 @@ NoteWindowContext TickerApplication::noteWindowContext() const
 {
     return {m_context.settings, m_platform, m_clock, m_context.localNotizen,
             twips::fromPixels(m_terminal->y() - m_platform.screenGeometry().top()), QLocale()};
+}
+
+void TickerApplication::showAbout()
+{
+    About about(m_context.settings, m_platform, ProgramValues::ProgrammVersion,
+                m_terminal->geometry());
+    about.exec();
 }
 
 void TickerApplication::connectSettings()

@@ -10,6 +10,7 @@ namespace qb {
 
 struct AppContext;
 class BubbleHost;
+class Intro;
 class MeldungHost;
 class Clock;
 class NetzConnect;
@@ -19,6 +20,7 @@ class Terminal;
 class TerminalBand;
 class TerminalNoticeBoard;
 class TickerContent;
+class UpdateCycle;
 
 // The windows of a running program, created as the start-up asks for them:
 // the connection band of a receiver and the ticker band with its content.
@@ -44,12 +46,14 @@ private:
     void end();
     // The Settings command: password prompt and settings window.
     void connectSettings();
+    void showAbout();
     NoteWindowContext noteWindowContext() const;
 
     AppContext& m_context;
     Platform& m_platform;
     Clock& m_clock;
     std::unique_ptr<BubbleHost> m_bubbles;
+    std::unique_ptr<Intro> m_intro;
     std::unique_ptr<NetzConnect> m_connecting;
     std::unique_ptr<TickerContent> m_content;
     std::unique_ptr<Terminal> m_terminal;
@@ -57,6 +61,7 @@ private:
     std::unique_ptr<MeldungHost> m_questions;
     std::unique_ptr<TerminalBand> m_band;
     std::unique_ptr<SettingsCommand> m_settingsCommand;
+    std::unique_ptr<UpdateCycle> m_updates;
 };
 
 } // namespace qb

@@ -55,7 +55,8 @@ void TickerContent::waitForNetwork(const QDateTime& now)
 // One step:
 //  1. count the step; a rebuild is due at rebuildEvery;
 //  2. a receiver checks that the broadcaster's file is there (every step);
-//  3. on a rebuild: the broadcaster's notes, then the local ones;
+//  3. on a rebuild: the broadcaster's notes, then the local ones; every rebuild but the
+//     first runs the online version check;
 //  4. a changed text replaces the shown one.
 bool TickerContent::NotizMachen(const QDateTime& now)
 {
@@ -68,8 +69,11 @@ bool TickerContent::NotizMachen(const QDateTime& now)
         watchConnection(now);
     if (rebuild) {
         rebuildTicker(m_context, now, m_building, m_rebuild);
+        if (!m_context.values.UpdateVersuchAus && m_onlineCheck)
+            m_onlineCheck(now.date());
         NeuZaehler = 0;
     }
+    m_context.values.UpdateVersuchAus = false; // only the first rebuild skips the check
 
     // Compared with the sources too, so a note that moves to the other source
     // changes colour.

@@ -24,6 +24,8 @@ class TickerContent final : public TickerFeed
 {
 public:
     using FileProbe = std::function<bool(const QString& path)>;
+    // The daily online version check, run by every rebuild but the first.
+    using OnlineCheck = std::function<void(const QDate& today)>;
     static constexpr int rebuildEvery = 100;
 
     TickerContent(AppContext& context, Platform& platform, NoticeBoard& notices,
@@ -33,6 +35,7 @@ public:
     bool NotizMachen(const QDateTime& now) override;
     const QVector<TickerEntry>& entries() const override { return m_shown.Eintraege; }
     void requestRebuild() override { NeuZaehler = rebuildEvery; }
+    void setOnlineCheck(OnlineCheck check) { m_onlineCheck = std::move(check); }
 
     const QString& AnzeigeText() const { return m_shown.TickerText; }
     const QString& FehlerZeit() const { return m_FehlerZeit; }
@@ -52,6 +55,7 @@ private:
     Platform& m_platform;
     NoticeBoard& m_notices;
     FileProbe m_fileExists;
+    OnlineCheck m_onlineCheck;
 
     TickerAssembly m_building;
     TickerAssembly m_shown;

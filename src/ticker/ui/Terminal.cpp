@@ -85,6 +85,11 @@ Terminal::Terminal(Settings& settings, Platform& platform, Clock& clock, TickerF
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(timerInterval);
     connect(m_timer1, &QTimer::timeout, this, &Terminal::tick);
+    m_updateTim = new QTimer(this);
+    m_updateTim->setObjectName(QStringLiteral("UpdateTim"));
+    m_updateTim->setInterval(updateDelay);
+    m_updateTim->setSingleShot(true);
+    connect(m_updateTim, &QTimer::timeout, this, &Terminal::updateCheckDue);
 
     // Loading: captions, step, and a rebuild of the text at the first tick.
     SpracheEinstellen();
@@ -92,6 +97,7 @@ Terminal::Terminal(Settings& settings, Platform& platform, Clock& clock, TickerF
     m_feed.requestRebuild();
     MachLayout();
     m_timer1->start();
+    m_updateTim->start();
 }
 
 Terminal::~Terminal() = default;
@@ -202,6 +208,7 @@ void Terminal::MachLayout()
     for (QAction* action : {m_neuMen, m_strich1, m_verwaltungMen, m_strich3})
         action->setEnabled(m_settings.eigeneErlauben);
     m_inLayout = false;
+    emit laidOut();
 }
 
 void Terminal::setClockLocale(const QLocale& locale)

@@ -30,6 +30,8 @@ class Terminal : public QWidget
 
 public:
     static constexpr int timerInterval = 50;
+    // UpdateTim: the first online version check after the band has loaded.
+    static constexpr int updateDelay = 3000;
     // The start of the ticker text that the band offers a screen reader.
     static constexpr int accessibleTextLength = 4096;
 
@@ -55,6 +57,7 @@ public:
     void setSchritt(int schritt) { m_scroll.setSchritt(schritt); }
 
     QTimer& Timer1() { return *m_timer1; }
+    QTimer& UpdateTim() { return *m_updateTim; }
     const BandLayout& layout() const { return m_layout; }
     const TickerScroll& scroll() const { return m_scroll; }
     const QString& AnzeigeText() const { return m_anzeigeText; }
@@ -76,6 +79,10 @@ signals:
     // layer; the receiver shows the settings (or restores the band when they are refused).
     void settingsRequested();
     void aboutRequested();
+    // UpdateTim has fired (once, updateDelay after loading): time for the version check.
+    void updateCheckDue();
+    // MachLayout has placed the band: windows beside it follow.
+    void laidOut();
     // The receiver deletes the network-error marker and ends the program.
     void endRequested();
 
@@ -152,6 +159,7 @@ private:
     QLabel* m_testPan1 = nullptr;
     QLabel* m_testPan2 = nullptr;
     QTimer* m_timer1 = nullptr;
+    QTimer* m_updateTim = nullptr;
     QMenu* m_kontextMen = nullptr;
     QAction* m_neuMen = nullptr;
     QAction* m_strich1 = nullptr;

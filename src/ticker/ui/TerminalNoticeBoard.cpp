@@ -18,6 +18,11 @@ TerminalNoticeBoard::TerminalNoticeBoard(const Settings& settings, const Termina
 
 void TerminalNoticeBoard::showNetworkNotice(const QString& text)
 {
+    showNotice(text);
+}
+
+void TerminalNoticeBoard::showNotice(const QString& text)
+{
     // The band is borderless: its inner height is its height.
     const BandLayout& layout = m_terminal.layout();
     const QPointF offset = noticeOffset(layout.windowWidth, layout.windowHeight, layout.windowTop,

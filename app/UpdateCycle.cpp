@@ -1,0 +1,77 @@
+#include "UpdateCycle.h"
+
+#include "core/AppContext.h"
+#include "dialogs/MeldungHost.h"
+#include "dialogs/UpdateCheck.h"
+#include "dialogs/UpdateInstallation.h"
+#include "dialogs/UpdateSignal.h"
+#include "dialogs/UpdateSource.h"
+#include "platform/Clock.h"
+#include "ticker/TickerContent.h"
+#include "ticker/ui/Terminal.h"
+#include "ticker/ui/TerminalNoticeBoard.h"
+
+namespace qb {
+
+UpdateCycle::UpdateCycle(AppContext& context, Platform& platform, Clock& clock,
+                         Terminal& terminal, TickerContent& content, MeldungHost& questions,
+                         TerminalNoticeBoard& notices, std::function<void()> end)
+    : m_context(context)
+    , m_platform(platform)
+    , m_clock(clock)
+    , m_terminal(terminal)
+    , m_questions(questions)
+    , m_notices(notices)
+    , m_end(std::move(end))
+    , m_check(std::make_unique<UpdateCheck>(UpdateAdresse(), ProgramValues::ProgrammVersion))
+{
+    connect(&terminal, &Terminal::updateCheckDue, this, &UpdateCycle::check);
+    connect(&terminal, &Terminal::laidOut, this, &UpdateCycle::follow);
+    connect(m_check.get(), &UpdateCheck::checked, this, &UpdateCycle::offer);
+    content.setOnlineCheck([this](const QDate& today) { m_check->VersionPruefen(today); });
+}
+
+UpdateCycle::~UpdateCycle() = default;
+
+void UpdateCycle::check()
+{
+    m_check->VersionPruefen(m_clock.now().date());
+}
+
+void UpdateCycle::offer(int version)
+{
+    if (version == 0)
+        return;
+    if (!m_signal) {
+        m_signal = std::make_unique<UpdateSignal>(m_context.settings, m_platform);
+        connect(m_signal.get(), &UpdateSignal::installRequested, this, &UpdateCycle::install);
+    }
+    m_signal->placeBy(m_terminal.geometry());
+    m_signal->show();
+}
+
+// The band was laid out again: a shown notice moves with it, a hidden one is dropped.
+void UpdateCycle::follow()
+{
+    if (!m_signal)
+        return;
+    if (m_signal->isVisible())
+        m_signal->placeBy(m_terminal.geometry());
+    else
+        m_signal.reset();
+}
+
+void UpdateCycle::install()
+{
+    const UpdateHandOver handOver{
+        [this](int buttonSet, const QString& text) {
+            return m_questions.MeldungZeigen(buttonSet, text);
+        },
+        &ProgrammStarten,
+        [this](const QString& text) { m_notices.showNotice(text); },
+        m_end,
+    };
+    UpdateInstallieren(m_check->angebotVersion(), m_context.settings.Sprache, handOver);
+}
+
+} // namespace qb

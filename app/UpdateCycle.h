@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+namespace qb {
+
+class Clock;
+class MeldungHost;
+class Platform;
+class Terminal;
+class TerminalNoticeBoard;
+class TickerContent;
+class UpdateCheck;
+class UpdateSignal;
+struct AppContext;
+
+// The daily version check of the running program: started by the band's UpdateTim and by
+// every rebuild but the first; a newer version shows UpdateSignal beside the band, whose
+// click asks for the installation and hands over to the updater.
+class UpdateCycle : public QObject
+{
+public:
+    UpdateCycle(AppContext& context, Platform& platform, Clock& clock, Terminal& terminal,
+                TickerContent& content, MeldungHost& questions, TerminalNoticeBoard& notices,
+                std::function<void()> end);
+    ~UpdateCycle() override;
+
+private:
+    void check();
+    void offer(int version);
+    void follow();
+    void install();
+
+    AppContext& m_context;
+    Platform& m_platform;
+    Clock& m_clock;
+    Terminal& m_terminal;
+    MeldungHost& m_questions;
+    TerminalNoticeBoard& m_notices;
+    std::function<void()> m_end;
+    std::unique_ptr<UpdateCheck> m_check;
+    std::unique_ptr<UpdateSignal> m_signal;
+};
+
+} // namespace qb

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace qb {
+
+// The version as the windows show it: "Build 3.00" (Sprache 1) or "Version 3.00" (otherwise)
+// for version 300; always with a decimal point, whatever the locale writes.
+QString VersionText(int version, qint16 Sprache);
+
+// The about page on the project's web server: English for Sprache 1, German otherwise.
+QString aboutPageAddress(qint16 Sprache);
+
+} // namespace qb

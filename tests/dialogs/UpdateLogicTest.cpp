@@ -1,0 +1,207 @@
+// The pieces of the update and about windows that decide without a window or a network:
+// the server's version text, the version text, the address, the placements, the hand-over.
+
+#include "dialogs/DialogPlacement.h"
+#include "dialogs/ServerVersion.h"
+#include "dialogs/UpdateInstallation.h"
+#include "dialogs/UpdateSource.h"
+#include "dialogs/VersionText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace qb {
+namespace {
+
+TEST(ServerVersionLesen, LeadingNumberOfTheFirstLine)
+{
+    struct Case
+    {
+        const char* name;
+        QByteArray text;
+        int version;
+    };
+    const Case cases[] = {
+        {"number and CR LF", "301\r\n", 301},
+        {"number without line break", "301", 301},
+        {"only the first line counts", "\r\n301\r\n", 0},
+        {"blanks before the number", "  302 beta\n", 302},
+        {"text after the number", "301abc", 301},
+        {"decimals round to the nearest", "300.6\n", 301},
+        {"halves round to even", "300.5\n", 300},
+        {"not a number", "abc\n", 0},
+        {"empty", "", 0},
+        {"largest 16-bit number", "32767\n", 32767},
+        {"beyond 16 bits", "32768\n", 0},
+        {"far beyond", "99999999999999999999\n", 0},
+        {"line ends within the first 64 bytes", QByteArray(62, ' ') + "7\n" + QByteArray(9, 'x'),
+         7},
+        {"no line break in 64 bytes of a longer file", QByteArray(65, '3'), 0},
+        {"exactly 64 bytes without line break", QByteArray(61, ' ') + "305", 305},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ServerVersionLesen(c.text), c.version);
+    }
+}
+
+TEST(VersionText, PointUnderEveryLocale)
+{
+    // A decimal-comma locale must not turn 3.00 into 3,00.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(VersionText(300, 1), QStringLiteral("Build 3.00"));
+    EXPECT_EQ(VersionText(300, 2), QStringLiteral("Version 3.00"));
+    EXPECT_EQ(VersionText(1205, 2), QStringLiteral("Version 12.05"));
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(UpdateAdresse, EnvironmentReplacesOrTurnsOff)
+{
+    const QString builtIn = QStringLiteral("ftp://u:p@server/path/serverversion.txt");
+    EXPECT_EQ(UpdateAdresse(std::nullopt, builtIn), builtIn);
+    EXPECT_EQ(UpdateAdresse(QStringLiteral("ftp://a:b@mirror:2121/v.txt"), builtIn),
+              QStringLiteral("ftp://a:b@mirror:2121/v.txt"));
+    EXPECT_TRUE(UpdateAdresse(QString(), builtIn).isEmpty());
+}
+
+TEST(Placement, AboutCentredOnTheBand)
+{
+    // A band at the top of the screen: the window may reach above the screen.
+    EXPECT_EQ(placement::about(QRect(0, 0, 1920, 30), QSize(360, 210)), QPoint(780, -90));
+    EXPECT_EQ(placement::about(QRect(0, 1050, 1920, 30), QSize(360, 210)), QPoint(780, 960));
+}
+
+TEST(Placement, UpdateSignalBesideTheBand)
+{
+    EXPECT_EQ(placement::updateSignal(1920, QRect(0, 0, 1920, 30), QSize(150, 25), 0),
+              QPoint(1770, 30));
+    EXPECT_EQ(placement::updateSignal(1920, QRect(0, 1050, 1920, 30), QSize(150, 25), 1),
+              QPoint(1770, 1025));
+    // A primary screen right of and below another one.
+    EXPECT_EQ(placement::updateSignal(3200, QRect(1280, 200, 1920, 30), QSize(150, 25), 0),
+              QPoint(3050, 230));
+}
+
+// The hand-over in a folder of its own, with a recorded question, notice and end.
+class UpdateInstallation : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_previous = QDir::currentPath();
+        QDir::setCurrent(m_folder.path());
+    }
+    void TearDown() override { QDir::setCurrent(m_previous); }
+
+    static void writeFile(const QString& name, const QByteArray& content,
+                          QFileDevice::Permissions permissions)
+    {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        file.setPermissions(permissions);
+    }
+
+    bool install(int answer, qint16 sprache = 1)
+    {
+        const UpdateHandOver handOver{
+            [this, answer](int buttonSet, const QString& text) {
+                questions << QStringLiteral("%1 %2").arg(buttonSet).arg(text);
+                return answer;
+            },
+            &ProgrammStarten,
+            [this](const QString& text) { notices << text; },
+            [this] { ++ended; },
+        };
+        return qb::UpdateInstallieren(301, sprache, handOver);
+    }
+
+    QStringList questions;
+    QStringList notices;
+    int ended = 0;
+
+private:
+    QTemporaryDir m_folder;
+    QString m_previous;
+};
+
+constexpr auto executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                            QFileDevice::ExeOwner;
+
+TEST_F(UpdateInstallation, NoWritesNothing)
+{
+    writeFile(QStringLiteral("qbi.kvl"), "#!/bin/sh\n", executable);
+    EXPECT_FALSE(install(2, 2));
+    EXPECT_EQ(questions, QStringList{QStringLiteral("2 Jetzt Update installieren?")});
+    EXPECT_FALSE(QFile::exists(QStringLiteral("updver.txt")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("updinfo.txt")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("qbi.kvl")));
+    EXPECT_EQ(ended, 0);
+}
+
+// Yes: the exchange files, the updater under its executable name, started in this folder
+// (it leaves a marker with what it found), and the program ends.
+TEST_F(UpdateInstallation, YesStartsTheUpdaterAndEnds)
+{
+    writeFile(QStringLiteral("qbi.kvl"),
+              "#!/bin/sh\n{ cat updver.txt updinfo.txt; echo \"$#\"; } > s.tmp\n"
+              "mv s.tmp started.txt\n",
+              executable);
+    EXPECT_TRUE(install(1));
+    EXPECT_EQ(questions, QStringList{QStringLiteral("2 Install update now?")});
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(notices.isEmpty());
+    EXPECT_FALSE(QFile::exists(QStringLiteral("qbi.kvl")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("qbi.exe")));
+    QFile marker(QStringLiteral("started.txt"));
+    EXPECT_TRUE(QTest::qWaitFor([&marker] { return marker.exists(); }, 10'000));
+    ASSERT_TRUE(marker.open(QIODevice::ReadOnly));
+    EXPECT_EQ(marker.readAll(), QByteArray("301\r\n1\r\n0\n"));
+}
+
+// Regression: without a startable updater the program must not end; "qbi.exe" gets its
+// stored name back and a notice says why nothing happens.
+TEST_F(UpdateInstallation, UpdaterThatCannotStartKeepsTheProgram)
+{
+    struct Case
+    {
+        const char* name;
+        bool present;
+        QFileDevice::Permissions permissions;
+    };
+    const Case cases[] = {
+        {"no qbi.kvl", false, {}},
+        {"qbi.kvl not executable", true, QFileDevice::ReadOwner | QFileDevice::WriteOwner},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        notices.clear();
+        QFile::remove(QStringLiteral("qbi.kvl"));
+        if (c.present)
+            writeFile(QStringLiteral("qbi.kvl"), "#!/bin/sh\n", c.permissions);
+        EXPECT_FALSE(install(1, 2));
+        EXPECT_EQ(ended, 0);
+        EXPECT_EQ(notices,
+                  QStringList{QStringLiteral("Das Update konnte nicht gestartet werden.")});
+        EXPECT_EQ(QFile::exists(QStringLiteral("qbi.kvl")), c.present);
+        EXPECT_FALSE(QFile::exists(QStringLiteral("qbi.exe")));
+    }
+}
+
+} // namespace
+} // namespace qb
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
