@@ -16,10 +16,8 @@ TerminalBand::TerminalBand(Terminal& terminal, TickerFeed& feed, Platform& platf
 
 QRect TerminalBand::geometryTwips() const
 {
-    const QRect pixels =
-        m_terminal.geometry().translated(-m_platform.screenGeometry().topLeft());
-    return QRect(twips::fromPixels(pixels.x()), twips::fromPixels(pixels.y()),
-                 twips::fromPixels(pixels.width()), twips::fromPixels(pixels.height()));
+    return twips::fromPixels(
+        m_terminal.geometry().translated(-m_platform.screenGeometry().topLeft()));
 }
 
 void TerminalBand::setTopmost(bool onTop)

@@ -91,8 +91,8 @@ void fillDatabase(const QString& path, unsigned seed)
         for (int i = 0; i < notesPerFile; ++i) {
             const qb::NoteColumns columns = qb::scheduleColumns(randomSchedule(random));
             insert.addBindValue(randomText(random));
-            for (const char* column : {"Rhythmus", "UhrVon", "UhrBis", "StartDatum", "Dauer",
-                                       "Vorher", "RhyDetails"})
+            for (const char* column :
+                 {"Rhythmus", "UhrVon", "UhrBis", "StartDatum", "Dauer", "Vorher", "RhyDetails"})
                 insert.addBindValue(columns.value(QLatin1String(column)));
             if (!insert.exec())
                 fail(QStringLiteral("cannot insert into %1").arg(path));
@@ -199,7 +199,7 @@ BENCHMARK(BM_Rebuild)->Unit(benchmark::kMillisecond);
 void BM_RecordSetWalk(benchmark::State& state)
 {
     Receiver receiver;
-    static const QStringList columns{"ID",     "inhalt", "Rhythmus", "UhrVon",    "UhrBis",
+    static const QStringList columns{"ID",         "inhalt", "Rhythmus", "UhrVon",    "UhrBis",
                                      "StartDatum", "Dauer",  "Vorher",   "RhyDetails"};
     for (auto _ : state) {
         for (qb::RecordSet* notes :

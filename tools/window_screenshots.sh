@@ -15,18 +15,23 @@ window_shot() { # TITLE FILE
     import -window "$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)" "$2"
 }
 
-# language-suffix Sprache window-titles edit-button cancel-button
-for language in "en 1 Quillaband - Edit note|Quillaband - Notes administration|Edit first selected note|Cancel" \
-                "de 2 Quillaband - Notiz bearbeiten|Quillaband - Notizverwaltung|Erste markierte Notiz bearbeiten|Abbrechen"; do
-    suffix=${language%% *} rest=${language#* } sprache=${rest%% *}
-    IFS='|' read -r editor administration edit cancel <<<"${rest#* }"
-    band_prepare
-    band_setting Sprache "$sprache"
+add() { "$BIN_DIR/quillaband-notes" --db "$LOCAL_DB" add "$@" >/dev/null; }
+
+# A note of each rhythm.
+notes() {
     band_note "Staff meeting in room 4"
-    "$BIN_DIR/quillaband-notes" --db "$LOCAL_DB" add "Daily stand-up" --daily --from 08:00 --to 09:00 >/dev/null
-    "$BIN_DIR/quillaband-notes" --db "$LOCAL_DB" add "Gym class" --weekly --days mon,wed --weeks 6 >/dev/null
-    "$BIN_DIR/quillaband-notes" --db "$LOCAL_DB" add "Reports due" --monthly --nth last --weekday fri --ahead 3 >/dev/null
-    "$BIN_DIR/quillaband-notes" --db "$LOCAL_DB" add "Birthdays" --yearly --date 05.01 --date 24.12 >/dev/null
+    add "Daily stand-up" --daily --from 08:00 --to 09:00
+    add "Gym class" --weekly --days mon,wed --weeks 6
+    add "Reports due" --monthly --nth last --weekday fri --ahead 3
+    add "Birthdays" --yearly --date 05.01 --date 24.12
+}
+
+# shots SUFFIX SPRACHE EDITOR-TITLE ADMINISTRATION-TITLE EDIT-BUTTON CANCEL-BUTTON
+shots() {
+    local suffix=$1 editor=$3 administration=$4 edit=$5 cancel=$6 note
+    band_prepare
+    band_setting Sprache "$2"
+    notes
     band_start
     xdotool mousemove $((BAND_X + 400)) $((BAND_Y + 5)) click --repeat 2 --delay 80 1
     $A11Y window "$administration" || fail "no administration"
@@ -39,4 +44,9 @@ for language in "en 1 Quillaband - Edit note|Quillaband - Notes administration|E
         $A11Y press "$cancel" && $A11Y gone "$editor" || fail "the editor did not close"
     done
     band_stop
-done
+}
+
+shots en 1 "Quillaband - Edit note" "Quillaband - Notes administration" \
+    "Edit first selected note" "Cancel"
+shots de 2 "Quillaband - Notiz bearbeiten" "Quillaband - Notizverwaltung" \
+    "Erste markierte Notiz bearbeiten" "Abbrechen"

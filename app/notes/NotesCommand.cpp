@@ -168,7 +168,8 @@ int NotesCommand::add(const Call& call) const
         NotizSpeichern(context.localNotizen, std::nullopt, text, check.schedule);
     if (stored.status != StoreResult::Status::Stored)
         return databaseFailure(
-            call.err, QStringLiteral("Cannot write to \"%1\": %2").arg(call.database, stored.reason));
+            call.err,
+            QStringLiteral("Cannot write to \"%1\": %2").arg(call.database, stored.reason));
     call.out << stored.id << '\n';
     return Success;
 }

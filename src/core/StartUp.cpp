@@ -50,10 +50,10 @@ int StartUp::Main(const QString& documentsFolder)
 
     // Many desktops have no documents folder yet: create the whole path.
     if (!QDir().mkpath(m_context.DatenOrdner))
-        return abandon(QStringLiteral("The data folder \"%1\" cannot be created.")
-                           .arg(m_context.DatenOrdner),
-                       QStringLiteral("Der Datenordner \"%1\" kann nicht angelegt werden.")
-                           .arg(m_context.DatenOrdner));
+        return abandon(
+            QStringLiteral("The data folder \"%1\" cannot be created.").arg(m_context.DatenOrdner),
+            QStringLiteral("Der Datenordner \"%1\" kann nicht angelegt werden.")
+                .arg(m_context.DatenOrdner));
     m_windows.processEvents();
 
     const QString database = m_context.DatenOrdner + QStringLiteral("qb.kvl");
@@ -62,15 +62,14 @@ int StartUp::Main(const QString& documentsFolder)
     if (!QFile::exists(database) || QFileInfo(database).size() == 0) {
         const QString templateFile = QStringLiteral("org.kvl");
         if (!QFile::exists(templateFile))
-            return abandon(
-                QStringLiteral("The template database \"%1\" is missing in \"%2\".")
-                    .arg(templateFile, QDir::currentPath()),
-                QStringLiteral("Die Vorlagedatenbank \"%1\" fehlt in \"%2\".")
-                    .arg(templateFile, QDir::currentPath()));
+            return abandon(QStringLiteral("The template database \"%1\" is missing in \"%2\".")
+                               .arg(templateFile, QDir::currentPath()),
+                           QStringLiteral("Die Vorlagedatenbank \"%1\" fehlt in \"%2\".")
+                               .arg(templateFile, QDir::currentPath()));
         if (!DateiKopieren(templateFile, database))
-            return abandon(QStringLiteral("The database \"%1\" cannot be created.").arg(database),
-                           QStringLiteral("Die Datenbank \"%1\" kann nicht angelegt werden.")
-                               .arg(database));
+            return abandon(
+                QStringLiteral("The database \"%1\" cannot be created.").arg(database),
+                QStringLiteral("Die Datenbank \"%1\" kann nicht angelegt werden.").arg(database));
         m_windows.processEvents();
     }
 
@@ -134,8 +133,9 @@ std::optional<StartUp::Reason> StartUp::writeProblem(const QString& database)
                       german.arg(database, QStringLiteral("die Datei ist schreibgesch\u00FCtzt."))};
     // Every write makes its journal beside the file.
     if (!QFileInfo(QFileInfo(database).absolutePath()).isWritable())
-        return Reason{english.arg(database, QStringLiteral("its folder is read-only.")),
-                      german.arg(database, QStringLiteral("ihr Ordner ist schreibgesch\u00FCtzt."))};
+        return Reason{
+            english.arg(database, QStringLiteral("its folder is read-only.")),
+            german.arg(database, QStringLiteral("ihr Ordner ist schreibgesch\u00FCtzt."))};
     return std::nullopt;
 }
 
@@ -188,8 +188,7 @@ void StartUp::connectBroadcaster()
 void StartUp::finishFirstRun()
 {
     RecordSet& row = m_context.localEinstellungen;
-    if (row.first() && row.edit() && row.setValue(QStringLiteral("erstVorbei"), -1) &&
-        row.update())
+    if (row.first() && row.edit() && row.setValue(QStringLiteral("erstVorbei"), -1) && row.update())
         m_context.settings.erstVorbei = true;
     else
         row.cancelUpdate();

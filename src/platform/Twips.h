@@ -11,10 +11,22 @@ namespace qb::twips {
 // pixels for high-DPI screens.
 inline constexpr int perPixel = 15;
 
-constexpr int fromPixels(int pixels) { return pixels * perPixel; }
+constexpr int fromPixels(int pixels)
+{
+    return pixels * perPixel;
+}
+
+constexpr QRect fromPixels(const QRect& pixels)
+{
+    return QRect(fromPixels(pixels.x()), fromPixels(pixels.y()), fromPixels(pixels.width()),
+                 fromPixels(pixels.height()));
+}
 
 // Rounds to the nearest pixel, halves away from zero.
-inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / perPixel)); }
+inline int toPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / perPixel));
+}
 
 // A rectangle in twips as pixels. The edges are rounded one by one, so neighbouring
 // controls share their pixel edges.
@@ -22,8 +34,7 @@ inline QRect toPixels(const QRectF& twipsRect)
 {
     const int left = toPixels(twipsRect.left());
     const int top = toPixels(twipsRect.top());
-    return QRect(left, top, toPixels(twipsRect.right()) - left,
-                 toPixels(twipsRect.bottom()) - top);
+    return QRect(left, top, toPixels(twipsRect.right()) - left, toPixels(twipsRect.bottom()) - top);
 }
 
 } // namespace qb::twips

@@ -1,5 +1,5 @@
-#include "editor/EditorCaptions.h"
 #include "editor/ui/Notizen.h"
+#include "editor/EditorCaptions.h"
 #include "platform/Colour.h"
 #include "support/NoteWindowBench.h"
 
@@ -19,8 +19,8 @@ namespace {
 QString chosen(const Notizen& editor)
 {
     QStringList names;
-    for (const char* group : {"ZeitArtOpt(%1)", "UhrArtOpt(%1)", "RhythmusOpt(%1)",
-                              "MonArtOpt(%1)", "MoPosOpt(%1)"}) {
+    for (const char* group :
+         {"ZeitArtOpt(%1)", "UhrArtOpt(%1)", "RhythmusOpt(%1)", "MonArtOpt(%1)", "MoPosOpt(%1)"}) {
         for (int i = 0; i <= 5; ++i) {
             const auto* option = editor.findChild<QRadioButton*>(QString::fromLatin1(group).arg(i));
             if (option && option->isChecked())
@@ -146,14 +146,16 @@ private slots:
             << "ZeitArtOpt(1) UhrArtOpt(0) RhythmusOpt(1) MonArtOpt(1)";
         QTest::newRow("both time fields cleared: whole day")
             << "1, 'd', 1, 0.25, 0.5, NULL, NULL, NULL, NULL" << QStringList()
-            << "Uhrzeit(1)=;Uhrzeit(2)=" << "ZeitArtOpt(1) UhrArtOpt(0) RhythmusOpt(1) MonArtOpt(1)";
+            << "Uhrzeit(1)=;Uhrzeit(2)="
+            << "ZeitArtOpt(1) UhrArtOpt(0) RhythmusOpt(1) MonArtOpt(1)";
         QTest::newRow("a position chooses the n-th weekday")
             << monthlyDay << QStringList{"MoPosOpt(2)"} << QString()
             << "ZeitArtOpt(1) UhrArtOpt(0) RhythmusOpt(3) MonArtOpt(2) MoPosOpt(2) RhyArtPan(3)";
         QTest::newRow("a day of the month clears the position")
             << "1, 'm', 3, 0, 0, '2026-12-04', NULL, 0, '213'" << QStringList() << "TagZahlMon=9"
             << "ZeitArtOpt(1) UhrArtOpt(0) RhythmusOpt(3) MonArtOpt(1) RhyArtPan(3)";
-        QTest::newRow("a time typed: from/to") << monthlyDay << QStringList() << "Uhrzeit(2)=9"
+        QTest::newRow("a time typed: from/to")
+            << monthlyDay << QStringList() << "Uhrzeit(2)=9"
             << "ZeitArtOpt(1) UhrArtOpt(1) RhythmusOpt(3) MonArtOpt(1) RhyArtPan(3)";
     }
     void reactions()
@@ -178,15 +180,42 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("8 o'clock") << "Uhrzeit(1)" << "8" << "08:00" << "";
-        QTest::newRow("25 o'clock") << "Uhrzeit(2)" << "25" << "25" << "Invalid time format.";
-        QTest::newRow("letters swallowed") << "Uhrzeit(1)" << "7a:b3" << "07:03" << "";
-        QTest::newRow("emptied first date") << "ErstDatumWoc" << "" << "04.12.2026" << "";
-        QTest::newRow("short date") << "ErstDatumMon" << "1.2." << "01.02.2026" << "";
-        QTest::newRow("no such date") << "ErstDatumJah" << "31.4" << "31.4" << "Invalid date.";
-        QTest::newRow("emptied weeks") << "DauerWoc" << "" << "0" << "";
-        QTest::newRow("emptied day of month") << "TagZahlMon" << "" << "4" << "";
-        QTest::newRow("digits only, two at most") << "TagZahlJahr(2)" << "x123" << "12" << "";
+        QTest::newRow("8 o'clock") << "Uhrzeit(1)"
+                                   << "8"
+                                   << "08:00"
+                                   << "";
+        QTest::newRow("25 o'clock") << "Uhrzeit(2)"
+                                    << "25"
+                                    << "25"
+                                    << "Invalid time format.";
+        QTest::newRow("letters swallowed") << "Uhrzeit(1)"
+                                           << "7a:b3"
+                                           << "07:03"
+                                           << "";
+        QTest::newRow("emptied first date") << "ErstDatumWoc"
+                                            << ""
+                                            << "04.12.2026"
+                                            << "";
+        QTest::newRow("short date") << "ErstDatumMon"
+                                    << "1.2."
+                                    << "01.02.2026"
+                                    << "";
+        QTest::newRow("no such date") << "ErstDatumJah"
+                                      << "31.4"
+                                      << "31.4"
+                                      << "Invalid date.";
+        QTest::newRow("emptied weeks") << "DauerWoc"
+                                       << ""
+                                       << "0"
+                                       << "";
+        QTest::newRow("emptied day of month") << "TagZahlMon"
+                                              << ""
+                                              << "4"
+                                              << "";
+        QTest::newRow("digits only, two at most") << "TagZahlJahr(2)"
+                                                  << "x123"
+                                                  << "12"
+                                                  << "";
     }
     void entryFields()
     {
@@ -196,8 +225,10 @@ private slots:
         QFETCH(QString, message);
         Notizen& e = open();
         click(e, QStringLiteral("ZeitArtOpt(1)"));
-        click(e, QStringLiteral("RhythmusOpt(%1)").arg(field.contains("Woc") ? 2
-                                                       : field.contains("Mon") ? 3 : 4));
+        click(e, QStringLiteral("RhythmusOpt(%1)")
+                     .arg(field.contains("Woc")   ? 2
+                          : field.contains("Mon") ? 3
+                                                  : 4));
         auto* edit = child<QLineEdit>(e, field);
         typeAndLeave(e, field, keys);
         QCOMPARE(edit->text(), text);
@@ -219,14 +250,20 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("blank text") << 2 << "1, '   ', 0, 0, 0, NULL, NULL, NULL, NULL" << ""
-                                    << "Notiztext fehlt." << "Notiz";
+        QTest::newRow("blank text") << 2 << "1, '   ', 0, 0, 0, NULL, NULL, NULL, NULL"
+                                    << ""
+                                    << "Notiztext fehlt."
+                                    << "Notiz";
         QTest::newRow("yearly day without month")
-            << 2 << "1, 'y', 4, 0, 0, '2026-12-04', NULL, 0, '0101'" << "TagZahlJahr(2)=5"
-            << "Monat fehlt." << "MonatJah(2)";
+            << 2 << "1, 'y', 4, 0, 0, '2026-12-04', NULL, 0, '0101'"
+            << "TagZahlJahr(2)=5"
+            << "Monat fehlt."
+            << "MonatJah(2)";
         QTest::newRow("first date never left")
-            << 1 << "1, 'w', 2, 0, 0, '2026-12-07', 0, NULL, '-1 0 0 0 0 0 0'" << ""
-            << "Invalid date." << "ErstDatumWoc";
+            << 1 << "1, 'w', 2, 0, 0, '2026-12-07', 0, NULL, '-1 0 0 0 0 0 0'"
+            << ""
+            << "Invalid date."
+            << "ErstDatumWoc";
     }
     void saveErrors()
     {
@@ -259,8 +296,9 @@ private slots:
         QTest::newRow("both missing, Yes: whole day")
             << ";" << true << "beep|message Start and end time missing -\n\nShow note full-time?"
             << "Note|1|0.0|0.0||||";
-        QTest::newRow("both missing, No") << ";" << false << "beep|message Start and end time "
-                                                            "missing -\n\nShow note full-time?"
+        QTest::newRow("both missing, No") << ";" << false
+                                          << "beep|message Start and end time "
+                                             "missing -\n\nShow note full-time?"
                                           << "";
         QTest::newRow("start missing, Yes: from midnight")
             << ";12" << true << "beep|message Start time missing -\n\nShow note from midnight?"
@@ -299,9 +337,10 @@ private slots:
                     continue; // the window title
                 const auto* label = qobject_cast<QLabel*>(control);
                 const auto* button = qobject_cast<QAbstractButton*>(control);
-                const QString text = label    ? label->text()
-                                     : button && !button->text().isEmpty() ? button->text()
-                                                                           : control->accessibleName();
+                const QString text = label ? label->text()
+                                     : button && !button->text().isEmpty()
+                                         ? button->text()
+                                         : control->accessibleName();
                 QCOMPARE(text, editorCaption(name, sprache));
             }
             QCOMPARE(child<QComboBox>(e, QStringLiteral("MonatJah(3)"))->itemText(2),
@@ -344,9 +383,9 @@ private slots:
             for (const int tickerTop : {0, 15000}) {
                 editor = std::make_unique<Notizen>(bench.context(tickerTop), false);
                 QCOMPARE(editor->width(), 336);
-                QCOMPARE(editor->pos() - origin,
-                         QPoint((1920 - 336) / 2,
-                                tickerTop == 0 ? 13 : 1000 - editor->height() - 13));
+                QCOMPARE(
+                    editor->pos() - origin,
+                    QPoint((1920 - 336) / 2, tickerTop == 0 ? 13 : 1000 - editor->height() - 13));
             }
         }
         bench.platform.screenOrigin = {};

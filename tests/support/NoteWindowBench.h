@@ -30,8 +30,8 @@ struct NoteWindowBench
     }
     NoteWindowContext context(int tickerTopTwips = 0)
     {
-        return {settings, platform, clock, open.notes, tickerTopTwips,
-                QLocale(QLocale::German, QLocale::Germany)};
+        return {settings,   platform,       clock,
+                open.notes, tickerTopTwips, QLocale(QLocale::German, QLocale::Germany)};
     }
     // One row of Notizen as "inhalt|Rhythmus|UhrVon|UhrBis|StartDatum|Dauer|Vorher|RhyDetails".
     QString stored(qint64 id)
@@ -44,7 +44,10 @@ struct NoteWindowBench
                         .arg(id))
             .toString();
     }
-    qint64 lastId() { return sql.scalar(QStringLiteral("SELECT max(ID) FROM Notizen")).toLongLong(); }
+    qint64 lastId()
+    {
+        return sql.scalar(QStringLiteral("SELECT max(ID) FROM Notizen")).toLongLong();
+    }
     int rows() { return sql.scalar(QStringLiteral("SELECT count(*) FROM Notizen")).toInt(); }
 };
 

@@ -79,10 +79,9 @@ Verwaltung::Verwaltung(const NoteWindowContext& context, QWidget* parent)
     connect(m_loeschenBef, &QPushButton::clicked, this, &Verwaltung::loeschen);
     connect(m_endeBef, &QPushButton::clicked, this, &QDialog::reject);
 
-    const QSize screen = m_context.platform.screenSize();
-    const QPoint topLeft = placement::verwaltung(
-        QSize(twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
-        m_context.tickerTopTwips, QSize(clientWidthTwips, clientHeightTwips));
+    const QPoint topLeft =
+        placement::verwaltung(twips::fromPixels(m_context.platform.screenGeometry()).size(),
+                              m_context.tickerTopTwips, QSize(clientWidthTwips, clientHeightTwips));
     move(m_context.platform.screenPosition(topLeft.x(), topLeft.y()));
 
     ListeFuellen();
@@ -99,8 +98,7 @@ void Verwaltung::ListeFuellen()
         return twips::fromPixels(metrics.horizontalAdvance(text.toString()));
     };
     if (!notes.first() && !notes.error().isEmpty()) {
-        tell(verwaltungText(VerwaltungText::NotRead, m_sprache) + QLatin1Char(' ') +
-             notes.error());
+        tell(verwaltungText(VerwaltungText::NotRead, m_sprache) + QLatin1Char(' ') + notes.error());
         return;
     }
     for (; !notes.atEnd(); notes.next()) {
@@ -126,8 +124,7 @@ bool Verwaltung::findRow(int line)
     if (id && notes.findLast(QStringLiteral("ID = %1").arg(*id)))
         return true;
     if (!notes.error().isEmpty())
-        tell(verwaltungText(VerwaltungText::NotRead, m_sprache) + QLatin1Char(' ') +
-             notes.error());
+        tell(verwaltungText(VerwaltungText::NotRead, m_sprache) + QLatin1Char(' ') + notes.error());
     return false;
 }
 

@@ -122,9 +122,9 @@ void Notizen::buildControls()
     for (QFrame* details : m_rhyArtPan)
         m_details->addWidget(details);
     layout->addWidget(m_details);
-    for (QWidget* hideable : {static_cast<QWidget*>(m_zeitPan),
-                              static_cast<QWidget*>(m_rhythmusPan),
-                              static_cast<QWidget*>(m_details)})
+    for (QWidget* hideable :
+         {static_cast<QWidget*>(m_zeitPan), static_cast<QWidget*>(m_rhythmusPan),
+          static_cast<QWidget*>(m_details)})
         keepRoomWhenHidden(hideable);
 
     m_meldungPan = new QLabel(this);
@@ -276,8 +276,8 @@ QFrame* Notizen::buildYearlyPanel()
     auto* rows = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         QLabel* before = zzzPanel(13 + 2 * i, frame);
-        m_tagZahlJahr[i] = field(QStringLiteral("TagZahlJahr(%1)").arg(i + 1), digits, 2,
-                                 before->text(), frame);
+        m_tagZahlJahr[i] =
+            field(QStringLiteral("TagZahlJahr(%1)").arg(i + 1), digits, 2, before->text(), frame);
         m_monatJah[i] = new QComboBox(frame);
         m_monatJah[i]->setObjectName(QStringLiteral("MonatJah(%1)").arg(i + 1));
         m_monatJah[i]->addItems(monatListe(m_sprache));
@@ -305,10 +305,9 @@ void Notizen::place()
     layout()->activate();
     setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
                                                  : layout()->totalSizeHint().height());
-    const QSize screen = m_context.platform.screenSize();
     const QPoint topLeft = placement::notizen(
-        QSize(twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
-        m_context.tickerTopTwips, QSize(widthTwips, twips::fromPixels(height())));
+        twips::fromPixels(m_context.platform.screenGeometry()).size(), m_context.tickerTopTwips,
+        QSize(widthTwips, twips::fromPixels(height())));
     move(m_context.platform.screenPosition(topLeft.x(), topLeft.y()));
 }
 

@@ -2,8 +2,8 @@
 
 #include "NotizPanel.h"
 #include "core/ProgramValues.h"
-#include "core/ShellRoutines.h"
 #include "core/Settings.h"
+#include "core/ShellRoutines.h"
 #include "platform/Clock.h"
 #include "platform/Colour.h"
 #include "platform/Platform.h"
@@ -16,8 +16,8 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -58,11 +58,8 @@ int twipsWidth(const QFont& font, const QString& text)
 
 Terminal::Terminal(Settings& settings, Platform& platform, Clock& clock, TickerFeed& feed,
                    QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint)
-    , m_settings(settings)
-    , m_platform(platform)
-    , m_clock(clock)
-    , m_feed(feed)
+    : QWidget(parent, Qt::FramelessWindowHint), m_settings(settings), m_platform(platform),
+      m_clock(clock), m_feed(feed)
 {
     setObjectName(QStringLiteral("Terminal"));
     setFocusPolicy(Qt::StrongFocus);
@@ -75,8 +72,8 @@ Terminal::Terminal(Settings& settings, Platform& platform, Clock& clock, TickerF
     m_testPan2 = makePanel(this, QStringLiteral("TestPan2"));
     m_testPan1->hide();
     m_testPan2->hide();
-    for (QWidget* panel : {static_cast<QWidget*>(m_datumPan),
-                           static_cast<QWidget*>(m_uhrPan), static_cast<QWidget*>(m_notizPan)})
+    for (QWidget* panel : {static_cast<QWidget*>(m_datumPan), static_cast<QWidget*>(m_uhrPan),
+                           static_cast<QWidget*>(m_notizPan)})
         panel->installEventFilter(this);
 
     buildMenu();
@@ -169,11 +166,7 @@ void Terminal::MachLayout()
     const int textHeight = twips::fromPixels(QFontMetrics(windowFont).height());
     m_laidOutScreen = m_platform.screenGeometry();
     const QRect& screen = m_laidOutScreen;
-    m_layout = BandLayout::compute(
-        m_settings,
-        QRect(twips::fromPixels(screen.x()), twips::fromPixels(screen.y()),
-              twips::fromPixels(screen.width()), twips::fromPixels(screen.height())),
-        textHeight);
+    m_layout = BandLayout::compute(m_settings, twips::fromPixels(screen), textHeight);
 
     // 6.-8. Panels.
     m_datumPan->setGeometry(twips::toPixels(m_layout.datumRect));
@@ -194,7 +187,7 @@ void Terminal::MachLayout()
 
     // 11. Docking.
     setGeometry(twips::toPixels(QRect(m_layout.windowLeft, m_layout.windowTop, m_layout.windowWidth,
-                                  m_layout.windowHeight)));
+                                      m_layout.windowHeight)));
 
     // 12. Measuring panels out of sight.
     const int measureTop = twips::toPixels(m_layout.measureTop);
@@ -229,9 +222,9 @@ void Terminal::fitClockFont()
 void Terminal::FormAktiv(bool on)
 {
     m_formAktiv = on;
-    for (QWidget* control : {static_cast<QWidget*>(m_datumPan), static_cast<QWidget*>(m_uhrPan),
-                             static_cast<QWidget*>(m_notizPan),
-                             static_cast<QWidget*>(m_kontextMen)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_datumPan), static_cast<QWidget*>(m_uhrPan),
+          static_cast<QWidget*>(m_notizPan), static_cast<QWidget*>(m_kontextMen)})
         control->setEnabled(on);
 }
 
@@ -274,8 +267,8 @@ void Terminal::tick()
 
 Terminal::BandSettings Terminal::bandSettings() const
 {
-    return {m_settings.SchriftName, m_settings.SchriftGroesse, m_settings.SchriftFett,
-            m_settings.SchriftKursiv, m_settings.SchriftFarbe, m_settings.SchriftFarbe2,
+    return {m_settings.SchriftName,   m_settings.SchriftGroesse, m_settings.SchriftFett,
+            m_settings.SchriftKursiv, m_settings.SchriftFarbe,   m_settings.SchriftFarbe2,
             m_settings.notizHgFarbe};
 }
 
@@ -417,8 +410,7 @@ bool Terminal::event(QEvent* event)
     // The layer holds from before the first show, not only from the first activation
     // (a window manager need not activate new windows). While the settings are open
     // (controls disabled) the band stays out of the top layer.
-    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
-        m_formAktiv)
+    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) && m_formAktiv)
         applyTopmost();
     return QWidget::event(event);
 }
