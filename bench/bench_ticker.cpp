@@ -4,7 +4,7 @@
 #include "platform/QtPlatform.h"
 #include "settings/NetzConnect.h"
 #include "support/ScriptedPlatform.h"
-#include "ticker/ui/NotizPanel.h"
+#include "ticker/ui/TickerWindow.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 
@@ -78,18 +78,18 @@ void measureTicks(benchmark::State& state, FixedFeed& feed, qint64 ticksBefore)
     FixedClock clock(QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
     Terminal terminal(settings, platform, clock, feed);
     terminal.Timer1().stop();
-    auto* band = terminal.findChild<NotizPanel*>(QStringLiteral("NotizPan"));
+    TickerWindow& band = terminal.ticker();
     for (qint64 tick = 0; tick < ticksBefore; ++tick)
         terminal.tick();
 
-    QImage surface(band->size(), QImage::Format_RGB32);
+    QImage surface(band.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         terminal.tick();
         QPainter painter(&surface);
-        band->render(&painter);
+        band.picture().paint(painter, band.copies());
     }
-    state.counters["copies"] = static_cast<double>(band->copies().size());
-    state.counters["tiles"] = band->picture().cachedTiles();
+    state.counters["copies"] = static_cast<double>(band.copies().size());
+    state.counters["tiles"] = band.picture().cachedTiles();
 }
 
 // range(0): characters of the long entry; range(1): ticks run before measuring.
@@ -130,12 +130,12 @@ void BM_FirstFrame(benchmark::State& state)
         FixedFeed feed({{TickerSource::Broadcast, note}});
         Terminal terminal(settings, platform, clock, feed);
         terminal.Timer1().stop();
-        auto* band = terminal.findChild<NotizPanel*>(QStringLiteral("NotizPan"));
-        QImage surface(band->size(), QImage::Format_RGB32);
+        TickerWindow& band = terminal.ticker();
+        QImage surface(band.size(), QImage::Format_RGB32);
         state.ResumeTiming();
         terminal.tick();
         QPainter painter(&surface);
-        band->render(&painter);
+        band.picture().paint(painter, band.copies());
     }
 }
 BENCHMARK(BM_FirstFrame)->ArgName("chars")->Arg(200)->Arg(1 << 20)->Unit(benchmark::kMillisecond);

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # The cost of a scrolling band: under Xvfb (1920x1080) with openbox, a long local note at the
 # default speed; after a settling time, the CPU of the program and of the X server over one
-# measuring period (as % of one core) and the program's resident memory.
+# measuring period (as % of one core) and the program's resident memory. In the same run and
+# on the same display, the cost floor bench/band_floor (the least a Qt program does to
+# scroll a band of the same height) is measured alike, and every figure also comes as a
+# ratio to that floor.
 #
 #   bench/measure_band.sh BIN_DIR [SECONDS]     (default 60; settling time 5 s)
 #
 # MEASURE_NOTE="text" replaces the long note, e.g. a short one that stands still, to see
-# the cost of the tick without the scrolling.
+# the cost of the tick without the scrolling. MEASURE_NOTES=N shows N local notes and, as a
+# receiver, N broadcast notes instead (the memory of a full day's band).
 #
-# Goals: at most 0.4 % of one core for the program, at most 27 MB resident.
+# Goals: at most 0.40 % of one core for the program, at most 0.27 % for the X server, at
+# most 28.5 MB resident.
 set -uo pipefail
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -21,8 +26,7 @@ SETTLE=5
 TICKS_PER_SECOND=$(getconf CLK_TCK)
 
 # utime + stime of a process, in clock ticks.
-cpu_ticks()
-{
+cpu_ticks() {
     # Fields after the command name, which is in parentheses and may hold blanks.
     local rest
     rest=$(sed 's/^.*) //' "/proc/$1/stat") || fail "process $1 is gone"
@@ -31,39 +35,79 @@ cpu_ticks()
     echo $((fields[11] + fields[12]))
 }
 
-resident_kb()
-{
-    awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"
-}
+status_kb() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
 
-percent()
-{
+percent() {
     awk -v ticks="$1" -v hz="$TICKS_PER_SECOND" -v seconds="$2" \
         'BEGIN { printf "%.2f", 100 * ticks / hz / seconds }'
 }
 
+# measure PID: after the settling time, sets PROGRAM_TICKS, X_TICKS, ELAPSED, RSS_KB, PEAK_KB.
+measure() {
+    sleep "$SETTLE"
+    local band_before x_before start
+    band_before=$(cpu_ticks "$1")
+    x_before=$(cpu_ticks "$X_PID")
+    start=$(date +%s.%N)
+    sleep "$PERIOD"
+    PROGRAM_TICKS=$(($(cpu_ticks "$1") - band_before))
+    X_TICKS=$(($(cpu_ticks "$X_PID") - x_before))
+    ELAPSED=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')
+    RSS_KB=$(status_kb "$1" VmRSS)
+    PEAK_KB=$(status_kb "$1" VmHWM)
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+
+# The local notes and a broadcaster of as many notes, for MEASURE_NOTES.
+many_notes() {
+    local i broadcaster=$HOME/share/broadcast.kvl
+    mkdir "$HOME/share" && "$BIN_DIR/quillaband-notes" init "$broadcaster" >/dev/null ||
+        fail "init of the broadcaster"
+    for i in $(seq 1 "$1"); do
+        band_note "Local note $i: the canteen closes early, the server restarts at six"
+        band_note "Broadcast note $i: quarterly figures are out, see the intranet" "$broadcaster"
+    done
+    band_setting broadcastStatus -1
+    band_setting broadcastPfad "'$broadcaster'"
+}
+
 x_session_start "$1"
+[[ -x $BIN_DIR/band_floor ]] || fail "band_floor missing in $BIN_DIR"
 band_prepare
 long_note="Measuring the band:"
 for i in $(seq 1 60); do long_note+=" word$i"; done
-band_note "${MEASURE_NOTE:-$long_note}"
+if [[ -n ${MEASURE_NOTES:-} ]]; then
+    many_notes "$MEASURE_NOTES"
+else
+    band_note "${MEASURE_NOTE:-$long_note}"
+fi
+
 band_start
-
-sleep "$SETTLE"
-band_before=$(cpu_ticks "$BAND_PID")
-x_before=$(cpu_ticks "$X_PID")
-start=$(date +%s.%N)
-sleep "$PERIOD"
-band_after=$(cpu_ticks "$BAND_PID")
-x_after=$(cpu_ticks "$X_PID")
-elapsed=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')
-rss=$(resident_kb "$BAND_PID")
-peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$BAND_PID/status")
-
-echo "period:           ${elapsed} s (after ${SETTLE} s settling)"
-echo "program CPU:      $(percent $((band_after - band_before)) "$elapsed") % of one core" \
-    "($((band_after - band_before)) ticks of 1/${TICKS_PER_SECOND} s)"
-echo "X server CPU:     $(percent $((x_after - x_before)) "$elapsed") % of one core" \
-    "($((x_after - x_before)) ticks)"
-echo "program resident: $((rss / 1024)) MB (${rss} kB; peak ${peak} kB)"
+measure "$BAND_PID"
+band=("$PROGRAM_TICKS" "$X_TICKS" "$ELAPSED" "$RSS_KB" "$PEAK_KB")
 band_stop
+
+"$BIN_DIR/band_floor" "$BAND_HEIGHT" "${MEASURE_NOTE:-$long_note}" >"$HOME/floor.log" 2>&1 &
+FLOOR_PID=$!
+on_exit "stop_process $FLOOR_PID"
+measure "$FLOOR_PID"
+floor=("$PROGRAM_TICKS" "$X_TICKS" "$ELAPSED" "$RSS_KB" "$PEAK_KB")
+stop_process "$FLOOR_PID"
+
+report() { # NAME TICKS ELAPSED FLOOR_TICKS FLOOR_ELAPSED
+    local value floor_value
+    value=$(percent "$2" "$3")
+    floor_value=$(percent "$4" "$5")
+    printf '%-17s %5s %% of one core  floor %5s %%  ratio %s  (%s and %s ticks of 1/%s s)\n' \
+        "$1" "$value" "$floor_value" "$(ratio "$value" "$floor_value")" "$2" "$4" \
+        "$TICKS_PER_SECOND"
+}
+echo "period:           ${band[2]} s for the band, ${floor[2]} s for the floor" \
+    "(after ${SETTLE} s settling each)"
+report "program CPU:" "${band[0]}" "${band[2]}" "${floor[0]}" "${floor[2]}"
+report "X server CPU:" "${band[1]}" "${band[2]}" "${floor[1]}" "${floor[2]}"
+printf '%-17s %5.1f MB  floor %5.1f MB  ratio %s  (peak %s kB, floor peak %s kB)\n' \
+    "program resident:" "$(awk -v k="${band[3]}" 'BEGIN { print k / 1024 }')" \
+    "$(awk -v k="${floor[3]}" 'BEGIN { print k / 1024 }')" "$(ratio "${band[3]}" "${floor[3]}")" \
+    "${band[4]}" "${floor[4]}"

@@ -118,7 +118,14 @@ band_note() {
     "$BIN_DIR/quillaband-notes" --db "${2:-$LOCAL_DB}" add "$1" >/dev/null || fail "cannot add $1"
 }
 
-band_windows() { xdotool search --onlyvisible --pid "$BAND_PID" 2>/dev/null; }
+# The program's visible top-level windows: those the window manager manages, not the
+# ticker's surface inside the band.
+band_windows() {
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$BAND_PID" 2>/dev/null); do
+        xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' && echo "$window"
+    done
+}
 
 # The program's visible windows at least 640 pixels wide (a monitor, a band): not the intro,
 # the bubble or the update notice.

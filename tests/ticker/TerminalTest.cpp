@@ -8,7 +8,7 @@
 #include "platform/Twips.h"
 #include "ticker/BandText.h"
 #include "ticker/ClockFont.h"
-#include "ticker/ui/NotizPanel.h"
+#include "ticker/ui/TickerWindow.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 
@@ -59,10 +59,19 @@ struct Band final : TickerFeed
     {
         return terminal->findChild<T*>(QString::fromLatin1(name));
     }
-    NotizPanel* notizPan() const { return find<NotizPanel>("NotizPan"); }
+    QWidget* notizPan() const { return find("NotizPan"); }
+    TickerWindow& ticker() const { return terminal->ticker(); }
+    // The pixels the ticker band shows: the band on the (offscreen) screen.
+    QImage picture() const
+    {
+        terminal->show();
+        if (!QTest::qWaitForWindowExposed(&ticker()))
+            return {};
+        return ticker().screen()->grabWindow(ticker().winId()).toImage();
+    }
     QMenu* menu() const { return find<QMenu>("KontextMen"); }
     QAction* action(const char* name) const { return find<QAction>(name); }
-    void rightClick() const { QTest::mousePress(notizPan(), Qt::RightButton, {}, QPoint(5, 5)); }
+    void rightClick() const { QTest::mousePress(&ticker(), Qt::RightButton, {}, QPoint(5, 5)); }
 
     void show(const QVector<TickerEntry>& entries)
     {
@@ -185,15 +194,15 @@ private slots:
         const QString second = QStringLiteral("Second");
         band.show({{TickerSource::Local, first}, {TickerSource::Broadcast, second}});
         for (const int x : positions) {
-            QCOMPARE(band.notizPan()->copies().front(), twips::toPixels(x));
+            QCOMPARE(band.ticker().copies().front(), twips::toPixels(x));
             band.terminal->tick();
         }
         QCOMPARE(band.terminal->scroll().LaufModus(), mode);
         const bool scrolling = mode == TickerScroll::Scrolling;
-        const int copyWidth = band.notizPan()->picture().copyWidth();
+        const int copyWidth = band.ticker().picture().copyWidth();
         const QString tail = scrolling ? separator : QString();
         const int drawn =
-            advance(band.notizPan()->font(), first + blank + separator + second + blank + tail);
+            advance(band.ticker().picture().style().font, first + blank + separator + second + blank + tail);
         QVERIFY2(std::abs(copyWidth - drawn) <= 1, qPrintable(QString::number(copyWidth)));
 
         if (scrolling) {
@@ -201,7 +210,7 @@ private slots:
             const int bandWidth = band.notizPan()->width();
             for (int tick = 0; tick < (copyWidth - bandWidth) * 15 / 30 + 10; ++tick)
                 band.terminal->tick();
-            const QVector<int> copies = band.notizPan()->copies();
+            const QVector<int> copies = band.ticker().copies();
             QVERIFY(copies.size() >= 2 && copies[1] < bandWidth);
             QCOMPARE(copies[1] - copies[0], copyWidth);
         }
@@ -227,13 +236,29 @@ private slots:
         band.settings.SchriftGroesse = 24;
         band.terminal->tick();
         QVERIFY(band.terminal->height() > height);
-        QCOMPARE(band.notizPan()->font().pointSize(), 24);
-        QCOMPARE(band.notizPan()->picture().style().font.pointSize(), 24);
+        QCOMPARE(band.ticker().picture().style().font.pointSize(), 24);
         QCOMPARE(band.terminal->scroll().x(), 71); // the text starts again at the left
 
         band.settings.dockPos = 1;
         band.terminal->tick();
         QCOMPARE(band.terminal->geometry().bottom(), 1079);
+    }
+
+    // A tick moves the shown pixels and paints only the strip that comes into view; the
+    // band must look as if it had been painted whole, also across the seam of two copies.
+    void scrolledBandLooksPaintedWhole()
+    {
+        Band band([](Settings& s) { s.Speed = 45; }); // 3 pixels per tick
+        band.show({{TickerSource::Local, longNote}, {TickerSource::Broadcast, longNote}});
+        band.picture();
+        const int copyWidth = band.ticker().picture().copyWidth();
+        for (const int ticks : {1, 7, copyWidth / 3}) {
+            for (int tick = 0; tick < ticks; ++tick)
+                band.terminal->tick();
+            const QImage scrolled = band.picture();
+            band.ticker().redraw();
+            QCOMPARE(scrolled, band.picture());
+        }
     }
 
     void coloursBySourceAndEmptyBand()
@@ -249,12 +274,12 @@ private slots:
         const QString b = QStringLiteral("MMMM");
         band.show({{TickerSource::Local, a}, {TickerSource::Broadcast, b}});
 
-        const QFont font = band.notizPan()->font();
-        const int start = band.notizPan()->copies().front();
+        const QFont font = band.ticker().picture().style().font;
+        const int start = band.ticker().copies().front();
         const int aEnd = start + advance(font, a);
         const int bStart = start + advance(font, a + blank + separator);
         const int bEnd = bStart + advance(font, b);
-        const QImage image = band.notizPan()->grab().toImage();
+        const QImage image = band.picture();
         QVERIFY(shows(image, start, aEnd, local, broadcast));
         QVERIFY(shows(image, aEnd, bStart, local, broadcast)); // the separator dot
         QVERIFY(shows(image, bStart, bEnd, broadcast, local));
@@ -263,14 +288,14 @@ private slots:
         // Colours adopted between ticks show at the next tick, the text standing where it was.
         band.settings.SchriftFarbe2 = colour::fromQColor(adopted);
         band.terminal->tick();
-        QVERIFY(shows(band.notizPan()->grab().toImage(), bStart, bEnd, adopted, broadcast));
-        QCOMPARE(band.notizPan()->copies().front(), start);
+        QVERIFY(shows(band.picture(), bStart, bEnd, adopted, broadcast));
+        QCOMPARE(band.ticker().copies().front(), start);
 
         // An empty text leaves nothing but the background.
         band.show({});
         QVERIFY(band.terminal->AnzeigeText().isEmpty());
-        QVERIFY(band.notizPan()->copies().isEmpty());
-        const QImage empty = band.notizPan()->grab().toImage();
+        QVERIFY(band.ticker().copies().isEmpty());
+        const QImage empty = band.picture();
         QImage filled(empty.size(), empty.format());
         filled.fill(background);
         QCOMPARE(empty, filled);
@@ -376,11 +401,13 @@ private slots:
         if (input == QStringLiteral("F1"))
             QTest::keyClick(terminal, Qt::Key_F1);
         else if (input == QStringLiteral("double-click"))
-            QTest::mouseDClick(band.notizPan(), Qt::LeftButton, {}, QPoint(20, 5));
+            QTest::mouseDClick(&band.ticker(), Qt::LeftButton, {}, QPoint(20, 5));
         else
             QTest::keyClick(terminal, Qt::Key_N,
                             Qt::ControlModifier | (input == "Ctrl+N" ? Qt::NoModifier
                                                                      : Qt::ShiftModifier));
+        // A click on the band activates it, which re-applies its layer: not a window.
+        band.platform.calls.removeIf([](const QString& call) { return call.startsWith("topmost"); });
         QCOMPARE(band.platform.calls, opened.isEmpty() ? QStringList{} : QStringList{opened});
         const bool noteWindow = opened == "note" || opened == "admin";
         QCOMPARE(band.rebuildRequests, rebuildsBefore + (noteWindow ? 1 : 0));
@@ -393,10 +420,12 @@ private slots:
     void menuUnlessSettingsAreOpen()
     {
         Band band([](Settings& s) { s.ImmerOben = true; });
-        band.terminal->show();
-        // Regression: the layer came only with an activation, which a window manager
-        // need not give a new window.
+        // The layer is set before the window exists (changing it between creating and
+        // showing re-creates the window) and again on showing. Regression: the layer came
+        // only with an activation, which a window manager need not give a new window.
         QCOMPARE(band.platform.calls, QStringList{"topmost on"});
+        band.terminal->show();
+        QCOMPARE(band.platform.calls, (QStringList{"topmost on", "topmost on"}));
         QSignalSpy settings(band.terminal.get(), &Terminal::settingsRequested);
         // (1, 1) of the window lies in the frame, left of and above every panel.
         QTest::mousePress(band.terminal.get(), Qt::RightButton, {}, QPoint(1, 1));

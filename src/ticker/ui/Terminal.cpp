@@ -1,6 +1,6 @@
 #include "Terminal.h"
 
-#include "NotizPanel.h"
+#include "TickerWindow.h"
 #include "core/ProgramValues.h"
 #include "core/Settings.h"
 #include "core/ShellRoutines.h"
@@ -67,13 +67,15 @@ Terminal::Terminal(Settings& settings, Platform& platform, Clock& clock, TickerF
 
     m_datumPan = makePanel(this, QStringLiteral("DatumPan"));
     m_uhrPan = makePanel(this, QStringLiteral("UhrPan"));
-    m_notizPan = new NotizPanel(this);
+    m_ticker = new TickerWindow;
+    m_notizPan = QWidget::createWindowContainer(m_ticker, this);
+    m_notizPan->setObjectName(QStringLiteral("NotizPan"));
     m_testPan1 = makePanel(this, QStringLiteral("TestPan1"));
     m_testPan2 = makePanel(this, QStringLiteral("TestPan2"));
     m_testPan1->hide();
     m_testPan2->hide();
-    for (QWidget* panel : {static_cast<QWidget*>(m_datumPan), static_cast<QWidget*>(m_uhrPan),
-                           static_cast<QWidget*>(m_notizPan)})
+    for (QObject* panel : {static_cast<QObject*>(m_datumPan), static_cast<QObject*>(m_uhrPan),
+                           static_cast<QObject*>(m_ticker)})
         panel->installEventFilter(this);
 
     buildMenu();
@@ -93,6 +95,9 @@ Terminal::Terminal(Settings& settings, Platform& platform, Clock& clock, TickerF
     m_scroll.setSchritt(m_settings.Speed);
     m_feed.requestRebuild();
     MachLayout();
+    // The layer is set before the window exists: a change of it between creating and
+    // showing makes the window system re-create the band's window, losing the ticker's.
+    applyTopmost();
     m_timer1->start();
     m_updateTim->start();
 }
@@ -179,8 +184,7 @@ void Terminal::MachLayout()
     fitClockFont();
 
     // 9.-10. Font of the band (drawn by the picture, see tick) and colours.
-    m_notizPan->setFont(bandFont());
-    m_notizPan->setTextTop(twips::toPixels(m_layout.textY));
+    m_ticker->setTextTop(twips::toPixels(m_layout.textY));
     setColours(*m_datumPan, m_settings.uhrHgFarbe, m_settings.UhrSchriftFarbe);
     setColours(*m_uhrPan, m_settings.uhrHgFarbe, m_settings.UhrSchriftFarbe);
     setColours(*this, m_settings.fensterHgFarbe, m_settings.UhrSchriftFarbe);
@@ -308,7 +312,7 @@ void Terminal::takeText()
         font == m_testPan2->font() ? m_textWidth : twipsWidth(font, m_anzeigeText);
     m_scroll.setText(bandFontWidth, m_layout.notizRect.width());
     renderPicture();
-    m_notizPan->showCopies({});
+    m_ticker->showCopies({});
 }
 
 void Terminal::renderPicture()
@@ -317,7 +321,7 @@ void Terminal::renderPicture()
     const BandPicture::Style style{bandFont(), colour::toQColor(m_settings.SchriftFarbe),
                                    colour::toQColor(m_settings.SchriftFarbe2),
                                    colour::toQColor(m_settings.notizHgFarbe)};
-    m_notizPan->picture().setContent(m_entries, m_scroll.LaufModus() == TickerScroll::Scrolling,
+    m_ticker->picture().setContent(m_entries, m_scroll.LaufModus() == TickerScroll::Scrolling,
                                      style);
 }
 
@@ -326,14 +330,14 @@ void Terminal::draw()
     if (bandSettings() != m_rendered) {
         // Font or colours changed between ticks (e.g. adopted from the broadcaster).
         renderPicture();
-        m_notizPan->update();
+        m_ticker->redraw();
     }
     if (m_anzeigeText.isEmpty()) {
-        if (!m_notizPan->copies().isEmpty())
-            m_notizPan->showCopies({});
+        if (!m_ticker->copies().isEmpty())
+            m_ticker->showCopies({});
         return;
     }
-    const int copyWidth = twips::fromPixels(m_notizPan->picture().copyWidth());
+    const int copyWidth = twips::fromPixels(m_ticker->picture().copyWidth());
     const TickerScroll::Frame frame =
         m_scroll.step(m_layout.notizRect.width(), copyWidth, m_textWidth);
     if (!frame.redraw)
@@ -342,7 +346,7 @@ void Terminal::draw()
     copyX.reserve(frame.copyX.size());
     for (const int x : frame.copyX)
         copyX.append(twips::toPixels(x));
-    m_notizPan->showCopies(copyX);
+    m_ticker->showCopies(copyX);
 }
 
 bool Terminal::provided(void (Terminal::*command)()) const
@@ -423,7 +427,7 @@ bool Terminal::eventFilter(QObject* watched, QEvent* event)
             popUpMenu(mouse->globalPosition().toPoint());
             return true;
         }
-    } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_notizPan) {
+    } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_ticker) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && m_formAktiv)
             administrationCommand();

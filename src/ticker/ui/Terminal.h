@@ -15,7 +15,7 @@ class QTimer;
 namespace qb {
 
 class Clock;
-class NotizPanel;
+class TickerWindow;
 class Platform;
 struct Settings;
 
@@ -61,6 +61,8 @@ public:
     const BandLayout& layout() const { return m_layout; }
     const TickerScroll& scroll() const { return m_scroll; }
     const QString& AnzeigeText() const { return m_anzeigeText; }
+    // The surface of the ticker band inside NotizPan.
+    TickerWindow& ticker() { return *m_ticker; }
 
     // The locale that gives the date and time separators (the system's by default).
     void setClockLocale(const QLocale& locale);
@@ -155,7 +157,8 @@ private:
 
     QLabel* m_datumPan = nullptr;
     QLabel* m_uhrPan = nullptr;
-    NotizPanel* m_notizPan = nullptr;
+    QWidget* m_notizPan = nullptr; // the container of m_ticker
+    TickerWindow* m_ticker = nullptr;
     QLabel* m_testPan1 = nullptr;
     QLabel* m_testPan2 = nullptr;
     QTimer* m_timer1 = nullptr;
