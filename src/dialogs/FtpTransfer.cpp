@@ -1,107 +1,116 @@
 #include "FtpTransfer.h"
 
-#include <curl/curl.h>
+#include <QCoreApplication>
+#include <QDir>
 
-#include <atomic>
-#include <mutex>
-#include <string>
-#include <thread>
+#include <utility>
 
 namespace qb {
 
-struct FtpTransfer::Shared
-{
-    std::mutex mutex;
-    FtpTransfer* receiver = nullptr; // cleared when the transfer is abandoned
-    std::atomic<bool> abandoned = false;
-};
-
 namespace {
 
-struct Received
+// Kills the helper without waiting for it. The process object deletes itself once the
+// helper has been reaped, from the event loop, so no defunct process stays behind.
+void abandon(QProcess* process, QObject* receiver)
 {
-    QByteArray data;
-    std::size_t maxBytes = 0;
-    const std::atomic<bool>* abandoned = nullptr;
-};
-
-std::size_t keep(char* bytes, std::size_t size, std::size_t count, void* user)
-{
-    auto& received = *static_cast<Received*>(user);
-    const std::size_t room = received.maxBytes - static_cast<std::size_t>(received.data.size());
-    const std::size_t taken = std::min(room, size * count);
-    received.data.append(bytes, static_cast<qsizetype>(taken));
-    // Returning less than offered stops the transfer: enough has arrived.
-    return received.data.size() >= static_cast<qsizetype>(received.maxBytes) ? 0 : size * count;
-}
-
-int watchAbandoned(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
-{
-    return static_cast<Received*>(user)->abandoned->load() ? 1 : 0;
-}
-
-// The blocking transfer of the worker thread.
-bool fetch(const std::string& url, FtpTransfer::Limits limits, Received& received)
-{
-    CURL* curl = curl_easy_init();
-    if (!curl)
-        return false;
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.total.count()));
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &keep);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &received);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &watchAbandoned);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &received);
-    const CURLcode result = curl_easy_perform(curl);
-    curl_easy_cleanup(curl);
-    const bool cutOff = result == CURLE_WRITE_ERROR &&
-                        received.data.size() >= static_cast<qsizetype>(received.maxBytes);
-    return result == CURLE_OK || cutOff;
+    QObject::disconnect(process, nullptr, receiver, nullptr);
+    if (process->state() == QProcess::NotRunning) {
+        process->deleteLater();
+        return;
+    }
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->kill();
 }
 
 } // namespace
 
-FtpTransfer::FtpTransfer(QObject* parent) : QObject(parent), m_shared(std::make_shared<Shared>())
+QString FtpTransfer::programHelper()
 {
-    // Once per process, on the interface thread, before any worker uses libcurl.
-    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    Q_UNUSED(initialised);
-    m_shared->receiver = this;
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("quillaband-fetch"));
+}
+
+FtpTransfer::FtpTransfer(QObject* parent) : FtpTransfer(programHelper(), parent) {}
+
+FtpTransfer::FtpTransfer(QString helper, QObject* parent)
+    : QObject(parent), m_helper(std::move(helper))
+{
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &FtpTransfer::overdue);
 }
 
 FtpTransfer::~FtpTransfer()
 {
-    const std::lock_guard lock(m_shared->mutex);
-    m_shared->receiver = nullptr;
-    m_shared->abandoned = true;
+    if (m_process)
+        abandon(m_process, this);
 }
 
 void FtpTransfer::start(const QString& url, Limits limits, int maxBytes)
 {
-    if (m_running)
+    if (m_process)
         return;
-    m_running = true;
-    std::thread([shared = m_shared, url = url.toStdString(), limits, maxBytes] {
-        Received received;
-        received.maxBytes = static_cast<std::size_t>(std::max(maxBytes, 1));
-        received.abandoned = &shared->abandoned;
-        const bool ok = fetch(url, limits, received);
-        const std::lock_guard lock(shared->mutex);
-        if (FtpTransfer* receiver = shared->receiver)
-            // Queued: runs on the receiver's thread, and not at all once it is destroyed.
-            QMetaObject::invokeMethod(
-                receiver, [receiver, ok, data = received.data] { receiver->finish(ok, data); },
-                Qt::QueuedConnection);
-    }).detach();
+    m_maxBytes = std::max(maxBytes, 1);
+    m_data.clear();
+    // Without a parent: an abandoned helper's process object outlives this one until the
+    // helper is reaped.
+    m_process = new QProcess;
+    m_process->setStandardErrorFile(QProcess::nullDevice());
+    connect(m_process, &QProcess::readyReadStandardOutput, this, &FtpTransfer::receive);
+    connect(m_process, &QProcess::finished, this, &FtpTransfer::ended);
+    connect(m_process, &QProcess::errorOccurred, this, &FtpTransfer::failed);
+    // The URL holds the password: it goes through stdin, never onto the command line.
+    m_process->start(m_helper,
+                     {QString::number(limits.connect.count()),
+                      QString::number(limits.total.count()), QString::number(m_maxBytes)});
+    if (m_process->state() != QProcess::NotRunning) {
+        m_process->write(url.toUtf8() + '\n');
+        m_process->closeWriteChannel();
+    }
+    // The helper keeps the limits itself; this only catches a helper that hangs.
+    m_deadline.start(2 * limits.total);
 }
 
-void FtpTransfer::finish(bool ok, const QByteArray& data)
+void FtpTransfer::receive()
 {
-    m_running = false;
+    // Keeps no more than asked for, whatever the helper writes.
+    const QByteArray bytes = m_process->readAllStandardOutput();
+    m_data.append(bytes.left(m_maxBytes - m_data.size()));
+}
+
+void FtpTransfer::ended(int exitCode, QProcess::ExitStatus status)
+{
+    receive();
+    std::exchange(m_process, nullptr)->deleteLater();
+    report(status == QProcess::NormalExit && exitCode == 0);
+}
+
+void FtpTransfer::failed(QProcess::ProcessError error)
+{
+    // Other errors end in finished().
+    if (error != QProcess::FailedToStart)
+        return;
+    // From the event loop, so that start() never calls back into its caller.
+    QMetaObject::invokeMethod(
+        this,
+        [this, process = m_process] {
+            if (m_process != process)
+                return;
+            std::exchange(m_process, nullptr)->deleteLater();
+            report(false);
+        },
+        Qt::QueuedConnection);
+}
+
+void FtpTransfer::overdue()
+{
+    abandon(std::exchange(m_process, nullptr), this);
+    report(false);
+}
+
+void FtpTransfer::report(bool ok)
+{
+    m_deadline.stop();
+    const QByteArray data = std::exchange(m_data, {});
     emit finished(ok, data);
 }
 

@@ -2,17 +2,19 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QTimer>
 
 #include <chrono>
-#include <memory>
 
 namespace qb {
 
-// Fetches the start of one file over FTP with libcurl on a worker thread, so the band's
-// tick never waits for the network; the result comes back on the thread that started it.
-// At most `maxBytes` are kept: the transfer stops there. Destroying the object abandons a
-// running transfer at once; its worker ends on its own within the limits and reports to
-// nobody.
+// Fetches the start of one file over FTP through the helper program quillaband-fetch, so
+// that the band neither waits for the network nor maps libcurl; the result comes back on
+// the thread that started the transfer. At most `maxBytes` are kept: the transfer stops
+// there. Destroying the object abandons a running transfer at once: the helper is killed
+// and nobody gets a report.
 class FtpTransfer : public QObject
 {
     Q_OBJECT
@@ -24,24 +26,35 @@ public:
         std::chrono::milliseconds total{30'000};
     };
 
+    // The helper in the program folder.
+    static QString programHelper();
+
     explicit FtpTransfer(QObject* parent = nullptr);
+    // helper: the path of the transfer program.
+    explicit FtpTransfer(QString helper, QObject* parent = nullptr);
     ~FtpTransfer() override;
 
     // Starts fetching url (ftp:// only; user and password in the URL). Ignored while a
     // transfer runs.
     void start(const QString& url, Limits limits, int maxBytes);
-    bool running() const { return m_running; }
+    bool running() const { return m_process != nullptr; }
 
 signals:
     // ok: the file arrived, or its first maxBytes did; data: those bytes.
     void finished(bool ok, const QByteArray& data);
 
 private:
-    struct Shared;
-    void finish(bool ok, const QByteArray& data);
+    void receive();
+    void ended(int exitCode, QProcess::ExitStatus status);
+    void failed(QProcess::ProcessError error);
+    void overdue();
+    void report(bool ok);
 
-    std::shared_ptr<Shared> m_shared;
-    bool m_running = false;
+    QString m_helper;
+    QProcess* m_process = nullptr; // the helper, while a transfer runs
+    QTimer m_deadline;
+    QByteArray m_data;
+    int m_maxBytes = 0;
 };
 
 } // namespace qb

@@ -14,8 +14,9 @@ const QString versionFile = QStringLiteral("serverversion.txt");
 } // namespace
 
 UpdateCheck::UpdateCheck(QString address, int ownVersion, FtpTransfer::Limits limits,
-                         QObject* parent)
-    : QObject(parent), m_address(std::move(address)), m_ownVersion(ownVersion), m_limits(limits)
+                         const QString& fetchHelper, QObject* parent)
+    : QObject(parent), m_address(std::move(address)), m_ownVersion(ownVersion), m_limits(limits),
+      m_transfer(fetchHelper)
 {
     connect(&m_transfer, &FtpTransfer::finished, this, &UpdateCheck::transferEnded);
 }

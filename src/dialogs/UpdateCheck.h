@@ -17,7 +17,9 @@ class UpdateCheck : public QObject
 
 public:
     // address: the remote version file (see UpdateAdresse); empty turns the check off.
+    // fetchHelper: the transfer program (FtpTransfer).
     UpdateCheck(QString address, int ownVersion, FtpTransfer::Limits limits = {},
+                const QString& fetchHelper = FtpTransfer::programHelper(),
                 QObject* parent = nullptr);
 
     // The check of the day:

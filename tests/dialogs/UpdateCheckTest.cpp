@@ -23,6 +23,7 @@ namespace {
 const QDate today(2026, 12, 6);
 // Short limits, so a server that never answers ends the check within a second.
 const qb::FtpTransfer::Limits shortLimits{500ms, 1000ms};
+const QString fetchHelper = QStringLiteral(QB_FETCH_HELPER);
 
 QByteArray fileContent(const QString& name)
 {
@@ -58,7 +59,7 @@ private:
     // when the check did not end within the wait.
     int runCheck(const QString& address)
     {
-        UpdateCheck check(address, 300, shortLimits);
+        UpdateCheck check(address, 300, shortLimits, fetchHelper);
         QSignalSpy checked(&check, &UpdateCheck::checked);
         if (!check.VersionPruefen(today) || !checked.wait(20'000))
             return -1;
@@ -135,15 +136,15 @@ void UpdateCheckTest::oneCheckADay()
     QVERIFY(ftp.started());
     ftp.offer(QStringLiteral("serverversion.txt"), "301\r\n");
 
-    UpdateCheck first(ftp.address(), 300, shortLimits);
+    UpdateCheck first(ftp.address(), 300, shortLimits, fetchHelper);
     QSignalSpy checked(&first, &UpdateCheck::checked);
     QVERIFY(first.VersionPruefen(today));
-    UpdateCheck sameDayWhileRunning(ftp.address(), 300, shortLimits);
+    UpdateCheck sameDayWhileRunning(ftp.address(), 300, shortLimits, fetchHelper);
     QVERIFY(!sameDayWhileRunning.VersionPruefen(today));
     QVERIFY(checked.wait(20'000));
     QVERIFY(!first.VersionPruefen(today));
 
-    UpdateCheck secondStart(ftp.address(), 300, shortLimits);
+    UpdateCheck secondStart(ftp.address(), 300, shortLimits, fetchHelper);
     QVERIFY(!secondStart.VersionPruefen(today));
     QCOMPARE(ftp.connections(), 1);
     QCOMPARE(first.angebotVersion(), 301);
@@ -163,7 +164,7 @@ void UpdateCheckTest::markerOfYesterdayChecksAgain()
     QCOMPARE(runCheck(ftp.address()), 301);
     QCOMPARE(ftp.connections(), 1);
 
-    UpdateCheck running(ftp.address(), 300, shortLimits);
+    UpdateCheck running(ftp.address(), 300, shortLimits, fetchHelper);
     QSignalSpy checked(&running, &UpdateCheck::checked);
     QVERIFY(!running.VersionPruefen(today));
     QVERIFY(running.VersionPruefen(today.addDays(1)));
@@ -180,7 +181,7 @@ void UpdateCheckTest::unwritableFolderStillChecksOnceADay()
     ftp.offer(QStringLiteral("serverversion.txt"), "300\r\n");
     QVERIFY(QDir().mkdir(QStringLiteral("hete.kvl"))); // a folder in the marker's place
 
-    UpdateCheck check(ftp.address(), 300, shortLimits);
+    UpdateCheck check(ftp.address(), 300, shortLimits, fetchHelper);
     QSignalSpy checked(&check, &UpdateCheck::checked);
     QVERIFY(check.VersionPruefen(today));
     QVERIFY(checked.wait(20'000));
@@ -196,7 +197,7 @@ void UpdateCheckTest::bandKeepsTickingDuringSlowTransfer()
     QVERIFY(ftp.started());
     ftp.offer(QStringLiteral("serverversion.txt"), "301\r\n");
 
-    UpdateCheck check(ftp.address(), 300, {10'000ms, 30'000ms});
+    UpdateCheck check(ftp.address(), 300, {10'000ms, 30'000ms}, fetchHelper);
     QSignalSpy checked(&check, &UpdateCheck::checked);
     int ticks = 0;
     QTimer timer;
@@ -214,7 +215,7 @@ void UpdateCheckTest::bandKeepsTickingDuringSlowTransfer()
 // no connection.
 void UpdateCheckTest::offNeverConnects()
 {
-    UpdateCheck check(QString(), 300, shortLimits);
+    UpdateCheck check(QString(), 300, shortLimits, fetchHelper);
     QVERIFY(!check.VersionPruefen(today));
     QVERIFY(!QFile::exists(QStringLiteral("hete.kvl")));
 }
