@@ -10,7 +10,8 @@
 #
 # MEASURE_NOTE="text" replaces the long note, e.g. a short one that stands still, to see
 # the cost of the tick without the scrolling. MEASURE_NOTES=N shows N local notes and, as a
-# receiver, N broadcast notes instead (the memory of a full day's band).
+# receiver, N broadcast notes instead (the memory of a full day's band). FLOOR_SECONDS
+# measures the floor for another period than the band (e.g. after an hour of the band).
 #
 # Goals: at most 0.40 % of one core for the program, at most 0.27 % for the X server, at
 # most 28.5 MB resident.
@@ -42,14 +43,15 @@ percent() {
         'BEGIN { printf "%.2f", 100 * ticks / hz / seconds }'
 }
 
-# measure PID: after the settling time, sets PROGRAM_TICKS, X_TICKS, ELAPSED, RSS_KB, PEAK_KB.
+# measure PID SECONDS: after the settling time, sets PROGRAM_TICKS, X_TICKS, ELAPSED, RSS_KB,
+# PEAK_KB.
 measure() {
     sleep "$SETTLE"
     local band_before x_before start
     band_before=$(cpu_ticks "$1")
     x_before=$(cpu_ticks "$X_PID")
     start=$(date +%s.%N)
-    sleep "$PERIOD"
+    sleep "$2"
     PROGRAM_TICKS=$(($(cpu_ticks "$1") - band_before))
     X_TICKS=$(($(cpu_ticks "$X_PID") - x_before))
     ELAPSED=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')
@@ -84,14 +86,14 @@ else
 fi
 
 band_start
-measure "$BAND_PID"
+measure "$BAND_PID" "$PERIOD"
 band=("$PROGRAM_TICKS" "$X_TICKS" "$ELAPSED" "$RSS_KB" "$PEAK_KB")
 band_stop
 
 "$BIN_DIR/band_floor" "$BAND_HEIGHT" "${MEASURE_NOTE:-$long_note}" >"$HOME/floor.log" 2>&1 &
 FLOOR_PID=$!
 on_exit "stop_process $FLOOR_PID"
-measure "$FLOOR_PID"
+measure "$FLOOR_PID" "${FLOOR_SECONDS:-$PERIOD}"
 floor=("$PROGRAM_TICKS" "$X_TICKS" "$ELAPSED" "$RSS_KB" "$PEAK_KB")
 stop_process "$FLOOR_PID"
 

@@ -2,6 +2,10 @@
 
 #include "PasswordGuard.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace qb {
 
 bool AppContext::openLocal(const QString& path, QString& reason)
@@ -42,6 +46,17 @@ bool AppContext::reopenBroadcast(int busyTimeoutMs)
     broadcastNotizen.open();
     broadcastEinstellungen.open();
     return true;
+}
+
+void AppContext::releaseMemory()
+{
+    local.releaseMemory();
+    broadcast.releaseMemory();
+#ifdef __GLIBC__
+    // glibc keeps freed pages inside the heap for later allocations; between rebuilds
+    // the band allocates next to nothing.
+    malloc_trim(0);
+#endif
 }
 
 } // namespace qb

@@ -39,6 +39,9 @@ struct AppContext
     // Closes the broadcaster's database and opens it again from
     // BroadcastDatenbankPfad, as after a read error.
     bool reopenBroadcast(int busyTimeoutMs = Database::defaultBusyTimeoutMs);
+    // Gives back what a rebuild leaves behind until the next one: the page caches of
+    // both connections and the heap pages freed since.
+    void releaseMemory();
 };
 
 } // namespace qb

@@ -99,6 +99,12 @@ bool Database::setBusyTimeout(int milliseconds)
     return true;
 }
 
+void Database::releaseMemory()
+{
+    if (m_open)
+        QSqlQuery(connection()).exec(QStringLiteral("PRAGMA shrink_memory"));
+}
+
 Database::Problem Database::queryProblem(const QSqlError& error)
 {
     if (!isTransient(error, m_mode))

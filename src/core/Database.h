@@ -39,6 +39,8 @@ public:
     // How long statements wait for another program's lock from now on.
     bool setBusyTimeout(int milliseconds);
     int busyTimeout() const { return m_busyTimeoutMs; }
+    // Frees the connection's page cache; the next statement reads the file again.
+    void releaseMemory();
 
     bool isOpen() const { return m_open; }
     // The last open failed only because the file was locked or held an

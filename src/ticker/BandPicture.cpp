@@ -137,25 +137,25 @@ const QImage& BandPicture::tile(int index)
     return found->image;
 }
 
-void BandPicture::paint(QPainter& painter, const QVector<int>& copyX)
+void BandPicture::paint(QPainter& painter, const QVector<int>& copyX, const QRect& area)
 {
-    painter.fillRect(QRect(QPoint(0, 0), m_band), m_style.background);
-    if (m_pieces.isEmpty() || m_copyWidth <= 0 || m_band.isEmpty())
+    const QRect clip = area & QRect(QPoint(0, 0), m_band);
+    painter.fillRect(clip, m_style.background);
+    if (m_pieces.isEmpty() || m_copyWidth <= 0 || clip.isEmpty())
         return;
 
     ++m_generation;
     const int lastTile = (m_copyWidth - 1) / tileWidth;
     for (const int x : copyX) {
-        // Tiles of this copy that reach into [0, band width).
-        const int first = std::max(0, (-x) / tileWidth);
-        const int last = std::min(lastTile, (m_band.width() - 1 - x) / tileWidth);
-        for (int index = first; index <= last; ++index) {
-            if (x + index * tileWidth >= m_band.width())
-                break;
+        // Tiles of this copy that reach into [clip.left, clip.right].
+        if (x > clip.right() || x + m_copyWidth <= clip.left())
+            continue;
+        const int first = std::max(0, (clip.left() - x) / tileWidth);
+        const int last = std::min(lastTile, (clip.right() - x) / tileWidth);
+        for (int index = first; index <= last; ++index)
             painter.drawImage(QPoint(x + index * tileWidth, 0), tile(index));
-        }
     }
-    // Tiles out of view are rendered again when they come back.
+    // Tiles not needed here are rendered again when a paint needs them.
     for (auto it = m_tiles.begin(); it != m_tiles.end();) {
         if (it->lastUsed != m_generation)
             it = m_tiles.erase(it);

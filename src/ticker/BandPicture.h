@@ -16,8 +16,8 @@ namespace qb {
 
 // The picture of the ticker text. The text of one copy is laid out once per change into
 // glyph runs; the band is drawn from tiles (images of a slice of the copy) that are
-// rendered from those runs when they first come into view and dropped when they leave it.
-// A tick therefore only copies images; memory stays bounded for very long texts.
+// rendered from those runs when they are first needed and dropped when a paint no longer
+// needs them. A tick therefore only copies images; memory stays bounded for very long texts.
 class BandPicture
 {
 public:
@@ -48,9 +48,10 @@ public:
     // the surface the band is painted on.
     void setGeometry(QSize band, int textTop, qreal devicePixelRatio);
 
-    // Fills the band with the background and draws copies whose left ends are at copyX
-    // (logical pixels, relative to the band).
-    void paint(QPainter& painter, const QVector<int>& copyX);
+    // Fills the area of the band with the background and draws there the copies whose
+    // left ends are at copyX (logical pixels, relative to the band). Tiles that reach
+    // into the area are kept for the next call, the others are dropped.
+    void paint(QPainter& painter, const QVector<int>& copyX, const QRect& area);
 
     int cachedTiles() const { return static_cast<int>(m_tiles.size()); }
 

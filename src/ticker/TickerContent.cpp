@@ -56,7 +56,7 @@ void TickerContent::waitForNetwork(const QDateTime& now)
 //  1. count the step; a rebuild is due at rebuildEvery;
 //  2. a receiver checks that the broadcaster's file is there (every step);
 //  3. on a rebuild: the broadcaster's notes, then the local ones; every rebuild but the
-//     first runs the online version check;
+//     first runs the online version check; the memory the reading took is given back;
 //  4. a changed text replaces the shown one.
 bool TickerContent::NotizMachen(const QDateTime& now)
 {
@@ -72,12 +72,13 @@ bool TickerContent::NotizMachen(const QDateTime& now)
         if (!m_context.values.UpdateVersuchAus && m_onlineCheck)
             m_onlineCheck(now.date());
         NeuZaehler = 0;
+        m_context.releaseMemory();
     }
     m_context.values.UpdateVersuchAus = false; // only the first rebuild skips the check
 
-    // Compared with the sources too, so a note that moves to the other source
-    // changes colour.
-    if (m_building.Eintraege == m_shown.Eintraege)
+    // Only a rebuild changes the text. Compared with the sources too, so a note that
+    // moves to the other source changes colour.
+    if (!rebuild || m_building.Eintraege == m_shown.Eintraege)
         return false;
     m_shown = m_building;
     return true;

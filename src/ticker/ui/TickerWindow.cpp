@@ -75,7 +75,7 @@ void TickerWindow::paint(const QRect& area)
     m_store.beginPaint(area);
     QPainter painter(m_store.paintDevice());
     painter.setClipRect(area);
-    m_picture.paint(painter, m_copyX);
+    m_picture.paint(painter, m_copyX, area);
     painter.end();
     m_store.endPaint();
     m_store.flush(band());
