@@ -8,6 +8,8 @@
 #
 #   bench/measure_band.sh BIN_DIR [SECONDS]     (default 60; settling time 5 s)
 #
+# ROUNDS=N measures band and floor N times in turn (SECONDS each time) and adds up.
+#
 # MEASURE_NOTE="text" replaces the long note, e.g. a short one that stands still, to see
 # the cost of the tick without the scrolling. MEASURE_NOTES=N shows N local notes and, as a
 # receiver, N broadcast notes instead (the memory of a full day's band). FLOOR_SECONDS
@@ -85,17 +87,29 @@ else
     band_note "${MEASURE_NOTE:-$long_note}"
 fi
 
-band_start
-measure "$BAND_PID" "$PERIOD"
-band=("$PROGRAM_TICKS" "$X_TICKS" "$ELAPSED" "$RSS_KB" "$PEAK_KB")
-band_stop
+# One round measures the band, then the floor; ROUNDS alternate them, so that a drift of
+# the machine's load shows in both. The figures add up over the rounds; memory is the
+# last round's.
+band=(0 0 0) floor=(0 0 0)
+add_up() { # ARRAY: adds this measure's ticks and time, keeps its memory
+    local -n sum=$1
+    sum=($((sum[0] + PROGRAM_TICKS)) $((sum[1] + X_TICKS))
+        "$(awk -v a="${sum[2]}" -v b="$ELAPSED" 'BEGIN { printf "%.3f", a + b }')"
+        "$RSS_KB" "$PEAK_KB")
+}
+for round in $(seq 1 "${ROUNDS:-1}"); do
+    band_start
+    measure "$BAND_PID" "$PERIOD"
+    add_up band
+    band_stop
 
-"$BIN_DIR/band_floor" "$BAND_HEIGHT" "${MEASURE_NOTE:-$long_note}" >"$HOME/floor.log" 2>&1 &
-FLOOR_PID=$!
-on_exit "stop_process $FLOOR_PID"
-measure "$FLOOR_PID" "${FLOOR_SECONDS:-$PERIOD}"
-floor=("$PROGRAM_TICKS" "$X_TICKS" "$ELAPSED" "$RSS_KB" "$PEAK_KB")
-stop_process "$FLOOR_PID"
+    "$BIN_DIR/band_floor" "$BAND_HEIGHT" "${MEASURE_NOTE:-$long_note}" >"$HOME/floor.log" 2>&1 &
+    FLOOR_PID=$!
+    on_exit "stop_process $FLOOR_PID"
+    measure "$FLOOR_PID" "${FLOOR_SECONDS:-$PERIOD}"
+    add_up floor
+    stop_process "$FLOOR_PID"
+done
 
 report() { # NAME TICKS ELAPSED FLOOR_TICKS FLOOR_ELAPSED
     local value floor_value
@@ -106,7 +120,7 @@ report() { # NAME TICKS ELAPSED FLOOR_TICKS FLOOR_ELAPSED
         "$TICKS_PER_SECOND"
 }
 echo "period:           ${band[2]} s for the band, ${floor[2]} s for the floor" \
-    "(after ${SETTLE} s settling each)"
+    "in ${ROUNDS:-1} round(s) (after ${SETTLE} s settling each)"
 report "program CPU:" "${band[0]}" "${band[2]}" "${floor[0]}" "${floor[2]}"
 report "X server CPU:" "${band[1]}" "${band[2]}" "${floor[1]}" "${floor[2]}"
 printf '%-17s %5.1f MB  floor %5.1f MB  ratio %s  (peak %s kB, floor peak %s kB)\n' \
