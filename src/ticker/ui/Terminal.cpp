@@ -174,8 +174,14 @@ void Terminal::MachLayout()
     m_layout = BandLayout::compute(m_settings, twips::fromPixels(screen), textHeight);
 
     // 6.-8. Panels.
-    m_datumPan->setGeometry(twips::toPixels(m_layout.datumRect));
-    m_uhrPan->setGeometry(twips::toPixels(m_layout.uhrRect));
+    // The date and clock panels keep the size the layout gives them: a new text each
+    // second then asks no layout of the band (a fixed size posts no layout request).
+    for (const auto& [panel, rect] : {std::pair{m_datumPan, m_layout.datumRect},
+                                      std::pair{m_uhrPan, m_layout.uhrRect}}) {
+        const QRect pixels = twips::toPixels(rect);
+        panel->setFixedSize(pixels.size());
+        panel->move(pixels.topLeft());
+    }
     m_notizPan->setGeometry(twips::toPixels(m_layout.notizRect));
     for (QLabel* panel : {m_datumPan, m_uhrPan}) {
         panel->setFrameStyle(m_layout.bevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
