@@ -391,9 +391,12 @@ private slots:
         terminal->Timer1().start();
         band.platform.calls.clear();
         const int rebuildsBefore = band.rebuildRequests;
-        // The windows record that they opened; "!" if the ticker ran meanwhile.
+        // The windows record that they opened; "!" if the ticker ran meanwhile, "?" if the
+        // new note came without the hourglass over the ticker.
         const auto open = [&](const char* what) {
-            band.platform.calls << what + QString(terminal->Timer1().isActive() ? "!" : "");
+            const bool hourglass = band.ticker().cursor().shape() == Qt::WaitCursor;
+            band.platform.calls << what + QString(terminal->Timer1().isActive() ? "!" : "") +
+                                       (what == QStringLiteral("note") && !hourglass ? "?" : "");
         };
         QObject::connect(terminal, &Terminal::newNoteRequested, [&] { open("note"); });
         QObject::connect(terminal, &Terminal::administrationRequested, [&] { open("admin"); });

@@ -364,11 +364,14 @@ void Terminal::newNoteCommand()
 {
     if (!m_settings.eigeneErlauben || !provided(&Terminal::newNoteRequested))
         return;
+    // The hourglass over the whole band, the ticker's own window included.
     setCursor(Qt::WaitCursor);
+    m_ticker->setCursor(Qt::WaitCursor);
     m_timer1->stop();
     emit newNoteRequested();
     m_timer1->start();
     m_feed.requestRebuild();
+    m_ticker->unsetCursor();
     unsetCursor();
 }
 
