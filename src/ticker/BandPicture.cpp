@@ -27,6 +27,7 @@ struct ColourRange
 void BandPicture::clear()
 {
     m_pieces.clear();
+    m_fonts.clear();
     m_tiles.clear();
     m_copyWidth = 0;
 }
@@ -81,16 +82,26 @@ void BandPicture::setContent(const QVector<TickerEntry>& entries, bool trailingS
         for (const QGlyphRun& run : runs) {
             const QList<quint32> indexes = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
+            qsizetype font = m_fonts.indexOf(run.rawFont());
+            if (font < 0) {
+                font = m_fonts.size();
+                m_fonts.append(run.rawFont());
+            }
             for (qsizetype first = 0; first < indexes.size(); first += glyphsPerPiece) {
                 const qsizetype count = std::min<qsizetype>(glyphsPerPiece,
                                                             indexes.size() - first);
                 Piece piece;
-                piece.run.setRawFont(run.rawFont());
-                piece.run.setFlags(run.flags());
-                piece.run.setGlyphIndexes(indexes.mid(first, count));
-                piece.run.setPositions(positions.mid(first, count));
+                piece.font = static_cast<int>(font);
+                piece.flags = run.flags();
+                piece.origin = positions[first];
+                piece.glyphs = indexes.mid(first, count);
+                piece.offsets.reserve(2 * (count - 1));
+                for (qsizetype i = first + 1; i < first + count; ++i) {
+                    piece.offsets.append(static_cast<float>(positions[i].x() - piece.origin.x()));
+                    piece.offsets.append(static_cast<float>(positions[i].y() - piece.origin.y()));
+                }
                 piece.colour = colour;
-                const QRectF bounds = piece.run.boundingRect();
+                const QRectF bounds = glyphRun(piece).boundingRect();
                 piece.left = bounds.left();
                 piece.right = bounds.right();
                 m_pieces.append(piece);
@@ -109,6 +120,21 @@ void BandPicture::setGeometry(QSize band, int textTop, qreal devicePixelRatio)
     m_tiles.clear();
 }
 
+QGlyphRun BandPicture::glyphRun(const Piece& piece) const
+{
+    QList<QPointF> positions;
+    positions.reserve(piece.glyphs.size());
+    positions.append(piece.origin);
+    for (qsizetype i = 0; i + 1 < piece.offsets.size(); i += 2)
+        positions.append(piece.origin + QPointF(piece.offsets[i], piece.offsets[i + 1]));
+    QGlyphRun run;
+    run.setRawFont(m_fonts[piece.font]);
+    run.setFlags(piece.flags);
+    run.setGlyphIndexes(piece.glyphs);
+    run.setPositions(positions);
+    return run;
+}
+
 QImage BandPicture::renderTile(int index) const
 {
     const int left = index * tileWidth;
@@ -123,7 +149,7 @@ QImage BandPicture::renderTile(int index) const
         if (piece.right < left || piece.left > left + width)
             continue;
         painter.setPen(piece.colour);
-        painter.drawGlyphRun(origin, piece.run);
+        painter.drawGlyphRun(origin, glyphRun(piece));
     }
     return image;
 }

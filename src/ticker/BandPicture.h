@@ -7,6 +7,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QImage>
+#include <QRawFont>
 #include <QSize>
 #include <QVector>
 
@@ -56,9 +57,16 @@ public:
     int cachedTiles() const { return static_cast<int>(m_tiles.size()); }
 
 private:
+    // Up to glyphsPerPiece glyphs of one font and colour. Positions are kept as offsets
+    // from the first glyph in floats: layout positions are multiples of 1/64 pixel, which
+    // a float holds exactly over a piece's width, at half the memory of QPointF.
     struct Piece
     {
-        QGlyphRun run;
+        int font = 0; // index into m_fonts
+        QGlyphRun::GlyphRunFlags flags;
+        QPointF origin;
+        QList<quint32> glyphs;
+        QList<float> offsets; // x and y of each glyph after the first, from origin
         QColor colour;
         qreal left = 0;
         qreal right = 0;
@@ -71,9 +79,11 @@ private:
 
     const QImage& tile(int index);
     QImage renderTile(int index) const;
+    QGlyphRun glyphRun(const Piece& piece) const;
 
     Style m_style;
     QVector<Piece> m_pieces;
+    QVector<QRawFont> m_fonts;
     int m_copyWidth = 0;
     QSize m_band;
     int m_textTop = 0;
