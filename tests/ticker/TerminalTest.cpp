@@ -15,8 +15,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <cmath>
@@ -242,6 +244,40 @@ private slots:
         band.settings.dockPos = 1;
         band.terminal->tick();
         QCOMPARE(band.terminal->geometry().bottom(), 1079);
+    }
+
+    // The picture draws the text where a line layout of it puts every glyph, marks above
+    // their letters included, however it stores the positions between paints.
+    void pictureDrawsTheLaidOutText()
+    {
+        const QString text = QStringLiteral("Ärger q\u0323\u0307 x\u0302\u0330 \u05E9\u05DC\u05D5\u05DD "
+                                            "mixed 123 ") +
+                             QStringLiteral("word ").repeated(40);
+        const BandPicture::Style style{QFont(QStringLiteral("DejaVu Sans"), 12), Qt::darkBlue,
+                                       Qt::red, Qt::white};
+        BandPicture picture;
+        picture.setContent({{TickerSource::Local, text.chopped(1)}}, false, style);
+        const QSize band(picture.copyWidth() + 40, 30);
+        picture.setGeometry(band, 4, 1.0);
+        QImage drawn(band, QImage::Format_RGB32);
+        QPainter painter(&drawn);
+        picture.paint(painter, {17}, drawn.rect());
+        painter.end();
+
+        QImage expected(band, QImage::Format_RGB32);
+        expected.fill(style.background);
+        QTextLayout layout(text, style.font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        layout.createLine().setPosition(QPointF(0, 0));
+        layout.endLayout();
+        QPainter reference(&expected);
+        reference.setPen(style.local);
+        layout.draw(&reference, QPointF(17, 4));
+        reference.end();
+        QCOMPARE(drawn, expected);
     }
 
     // A tick moves the shown pixels and paints only the strip that comes into view; the
