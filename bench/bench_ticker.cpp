@@ -4,9 +4,9 @@
 #include "platform/QtPlatform.h"
 #include "settings/NetzConnect.h"
 #include "support/ScriptedPlatform.h"
-#include "ticker/ui/TickerWindow.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
+#include "ticker/ui/TickerWindow.h"
 
 #include <benchmark/benchmark.h>
 

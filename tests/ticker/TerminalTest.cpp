@@ -1,4 +1,4 @@
-#include "support/ScriptedPlatform.h"
+#include "ticker/ui/Terminal.h"
 #include "core/ProgramValues.h"
 #include "core/Settings.h"
 #include "dialogs/BubbleHost.h"
@@ -6,11 +6,11 @@
 #include "platform/Clock.h"
 #include "platform/Colour.h"
 #include "platform/Twips.h"
+#include "support/ScriptedPlatform.h"
 #include "ticker/BandText.h"
 #include "ticker/ClockFont.h"
-#include "ticker/ui/TickerWindow.h"
-#include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
+#include "ticker/ui/TickerWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -203,8 +203,8 @@ private slots:
         const bool scrolling = mode == TickerScroll::Scrolling;
         const int copyWidth = band.ticker().picture().copyWidth();
         const QString tail = scrolling ? separator : QString();
-        const int drawn =
-            advance(band.ticker().picture().style().font, first + blank + separator + second + blank + tail);
+        const int drawn = advance(band.ticker().picture().style().font,
+                                  first + blank + separator + second + blank + tail);
         QVERIFY2(std::abs(copyWidth - drawn) <= 1, qPrintable(QString::number(copyWidth)));
 
         if (scrolling) {
@@ -250,9 +250,10 @@ private slots:
     // their letters included, however it stores the positions between paints.
     void pictureDrawsTheLaidOutText()
     {
-        const QString text = QStringLiteral("Ärger q\u0323\u0307 x\u0302\u0330 \u05E9\u05DC\u05D5\u05DD "
-                                            "mixed 123 ") +
-                             QStringLiteral("word ").repeated(40);
+        const QString text =
+            QStringLiteral("Ärger q\u0323\u0307 x\u0302\u0330 \u05E9\u05DC\u05D5\u05DD "
+                           "mixed 123 ") +
+            QStringLiteral("word ").repeated(40);
         const BandPicture::Style style{QFont(QStringLiteral("DejaVu Sans"), 12), Qt::darkBlue,
                                        Qt::red, Qt::white};
         BandPicture picture;
@@ -446,7 +447,8 @@ private slots:
                             Qt::ControlModifier | (input == "Ctrl+N" ? Qt::NoModifier
                                                                      : Qt::ShiftModifier));
         // A click on the band activates it, which re-applies its layer: not a window.
-        band.platform.calls.removeIf([](const QString& call) { return call.startsWith("topmost"); });
+        band.platform.calls.removeIf(
+            [](const QString& call) { return call.startsWith("topmost"); });
         QCOMPARE(band.platform.calls, opened.isEmpty() ? QStringList{} : QStringList{opened});
         const bool noteWindow = opened == "note" || opened == "admin";
         QCOMPARE(band.rebuildRequests, rebuildsBefore + (noteWindow ? 1 : 0));

@@ -176,8 +176,8 @@ void Terminal::MachLayout()
     // 6.-8. Panels.
     // The date and clock panels keep the size the layout gives them: a new text each
     // second then asks no layout of the band (a fixed size posts no layout request).
-    for (const auto& [panel, rect] : {std::pair{m_datumPan, m_layout.datumRect},
-                                      std::pair{m_uhrPan, m_layout.uhrRect}}) {
+    for (const auto& [panel, rect] :
+         {std::pair{m_datumPan, m_layout.datumRect}, std::pair{m_uhrPan, m_layout.uhrRect}}) {
         const QRect pixels = twips::toPixels(rect);
         panel->setFixedSize(pixels.size());
         panel->move(pixels.topLeft());
@@ -328,7 +328,7 @@ void Terminal::renderPicture()
                                    colour::toQColor(m_settings.SchriftFarbe2),
                                    colour::toQColor(m_settings.notizHgFarbe)};
     m_ticker->picture().setContent(m_entries, m_scroll.LaufModus() == TickerScroll::Scrolling,
-                                     style);
+                                   style);
 }
 
 void Terminal::draw()

@@ -58,8 +58,8 @@ bool TickerWindow::scrollBand(int dx)
 {
     // Only the part that stays in view is given: Qt 6.4 on xcb reports success for the
     // whole band but moves nothing.
-    const QRect staying = dx < 0 ? QRect(-dx, 0, width() + dx, height())
-                                 : QRect(0, 0, width() - dx, height());
+    const QRect staying =
+        dx < 0 ? QRect(-dx, 0, width() + dx, height()) : QRect(0, 0, width() - dx, height());
     return m_store.scroll(staying, dx, 0);
 }
 
