@@ -4,14 +4,15 @@
 //
 //   band_floor HEIGHT TEXT
 //
-// One frameless window with its own backing store at the top of the primary screen. The
-// text is rendered once into an image; each tick the window system moves the band's
+// A QApplication, as the ticker program must be one for its windows, with one frameless
+// window with its own backing store at the top of the primary screen. The text is rendered
+// once, in bold as the band's default note font, into an image; each tick the window system moves the band's
 // pixels (a server-side copy), the 2-pixel strip that comes into view is painted from the
 // image, and the band is flushed.
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -34,7 +35,8 @@ public:
         const QRect area = QWindow::screen()->geometry();
         setGeometry(area.left(), area.top(), area.width(), height);
 
-        const QFont font;
+        QFont font;
+        font.setBold(true);
         const int width = QFontMetrics(font).horizontalAdvance(text + QLatin1Char(' '));
         m_text = QImage(width, height, QImage::Format_RGB32);
         m_text.fill(Qt::white);
@@ -97,7 +99,7 @@ int main(int argc, char** argv)
     }
     // As the ticker program: strips are sent, not shared through X shared memory.
     qputenv("QT_XCB_NO_MITSHM", "1");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     FloorBand band(std::atoi(argv[1]), QString::fromLocal8Bit(argv[2]));
     band.show();
     return app.exec();

@@ -2,8 +2,8 @@
 # The cost of a scrolling band: under Xvfb (1920x1080) with openbox, a long local note at the
 # default speed; after a settling time, the CPU of the program and of the X server over one
 # measuring period (as % of one core) and the program's resident memory. In the same run and
-# on the same display, the cost floor bench/band_floor (the least a Qt program does to
-# scroll a band of the same height) is measured alike, and every figure also comes as a
+# on the same display, the cost floor bench/band_floor (the least a Qt Widgets program
+# does to scroll a band of the same height) is measured alike, and every figure also comes as a
 # ratio to that floor.
 #
 #   bench/measure_band.sh BIN_DIR [SECONDS]     (default 60; settling time 5 s)
@@ -26,36 +26,28 @@ source "$E2E/x_session.sh"
 [[ $# -ge 1 ]] || fail "usage: measure_band.sh BIN_DIR [SECONDS]"
 PERIOD=${2:-60}
 SETTLE=5
-TICKS_PER_SECOND=$(getconf CLK_TCK)
-
-# utime + stime of a process, in clock ticks.
-cpu_ticks() {
-    # Fields after the command name, which is in parentheses and may hold blanks.
-    local rest
-    rest=$(sed 's/^.*) //' "/proc/$1/stat") || fail "process $1 is gone"
-    read -r -a fields <<<"$rest"
-    # utime and stime are fields 14 and 15 of the line, 12 and 13 after the name.
-    echo $((fields[11] + fields[12]))
+# The CPU time of all threads of a process, in nanoseconds: the scheduler's own count,
+# exact where utime and stime come in hundredths of a second.
+cpu_ns() {
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { printf "%d", sum }' ||
+        fail "process $1 is gone"
 }
 
 status_kb() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
 
-percent() {
-    awk -v ticks="$1" -v hz="$TICKS_PER_SECOND" -v seconds="$2" \
-        'BEGIN { printf "%.2f", 100 * ticks / hz / seconds }'
-}
+percent() { awk -v ns="$1" -v seconds="$2" 'BEGIN { printf "%.3f", ns / 1e7 / seconds }'; }
 
-# measure PID SECONDS: after the settling time, sets PROGRAM_TICKS, X_TICKS, ELAPSED, RSS_KB,
+# measure PID SECONDS: after the settling time, sets PROGRAM_NS, X_NS, ELAPSED, RSS_KB,
 # PEAK_KB.
 measure() {
     sleep "$SETTLE"
     local band_before x_before start
-    band_before=$(cpu_ticks "$1")
-    x_before=$(cpu_ticks "$X_PID")
+    band_before=$(cpu_ns "$1")
+    x_before=$(cpu_ns "$X_PID")
     start=$(date +%s.%N)
     sleep "$2"
-    PROGRAM_TICKS=$(($(cpu_ticks "$1") - band_before))
-    X_TICKS=$(($(cpu_ticks "$X_PID") - x_before))
+    PROGRAM_NS=$(($(cpu_ns "$1") - band_before))
+    X_NS=$(($(cpu_ns "$X_PID") - x_before))
     ELAPSED=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')
     RSS_KB=$(status_kb "$1" VmRSS)
     PEAK_KB=$(status_kb "$1" VmHWM)
@@ -91,9 +83,9 @@ fi
 # the machine's load shows in both. The figures add up over the rounds; memory is the
 # last round's.
 band=(0 0 0) floor=(0 0 0)
-add_up() { # ARRAY: adds this measure's ticks and time, keeps its memory
+add_up() { # ARRAY: adds this measure's CPU time and period, keeps its memory
     local -n sum=$1
-    sum=($((sum[0] + PROGRAM_TICKS)) $((sum[1] + X_TICKS))
+    sum=($((sum[0] + PROGRAM_NS)) $((sum[1] + X_NS))
         "$(awk -v a="${sum[2]}" -v b="$ELAPSED" 'BEGIN { printf "%.3f", a + b }')"
         "$RSS_KB" "$PEAK_KB")
 }
@@ -111,13 +103,12 @@ for round in $(seq 1 "${ROUNDS:-1}"); do
     stop_process "$FLOOR_PID"
 done
 
-report() { # NAME TICKS ELAPSED FLOOR_TICKS FLOOR_ELAPSED
+report() { # NAME NS ELAPSED FLOOR_NS FLOOR_ELAPSED
     local value floor_value
     value=$(percent "$2" "$3")
     floor_value=$(percent "$4" "$5")
-    printf '%-17s %5s %% of one core  floor %5s %%  ratio %s  (%s and %s ticks of 1/%s s)\n' \
-        "$1" "$value" "$floor_value" "$(ratio "$value" "$floor_value")" "$2" "$4" \
-        "$TICKS_PER_SECOND"
+    printf '%-17s %6s %% of one core  floor %6s %%  ratio %s\n' \
+        "$1" "$value" "$floor_value" "$(ratio "$value" "$floor_value")"
 }
 echo "period:           ${band[2]} s for the band, ${floor[2]} s for the floor" \
     "in ${ROUNDS:-1} round(s) (after ${SETTLE} s settling each)"

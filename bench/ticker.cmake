@@ -8,4 +8,4 @@ target_link_libraries(bench_ticker PRIVATE ticker_ui settings_ui platform_qt tes
 
 # The cost floor that bench/measure_band.sh measures beside the ticker program.
 add_executable(band_floor ${CMAKE_CURRENT_LIST_DIR}/band_floor.cpp)
-target_link_libraries(band_floor PRIVATE Qt6::Gui)
+target_link_libraries(band_floor PRIVATE Qt6::Widgets)
