@@ -3,7 +3,7 @@
 
 qb_packages=(
     cmake ninja-build g++ clang pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
     libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils fonts-dejavu-core
     python3-pyftpdlib sqlite3 python3-pyatspi at-spi2-core dbus dbus-x11

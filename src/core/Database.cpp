@@ -4,8 +4,11 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 namespace qb {
 
@@ -27,6 +30,16 @@ int primaryCode(const QSqlError& error)
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
     return ok ? code & 0xFF : -1;
+}
+
+// The SQLite handle behind a QSQLITE connection; null when it has none.
+sqlite3* nativeHandle(const QSqlDatabase& connection)
+{
+    const QSqlDriver* driver = connection.driver();
+    const QVariant handle = driver ? driver->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 } // namespace
@@ -90,10 +103,11 @@ bool Database::open(const QString& path, const QString& connect, OpenMode mode,
     return true;
 }
 
+// Both run on every rebuild of the band: straight calls into SQLite, not statements to compile.
 bool Database::setBusyTimeout(int milliseconds)
 {
-    QSqlQuery pragma(connection());
-    if (!m_open || !pragma.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds)))
+    sqlite3* handle = m_open ? nativeHandle(connection()) : nullptr;
+    if (!handle || sqlite3_busy_timeout(handle, milliseconds) != SQLITE_OK)
         return false;
     m_busyTimeoutMs = milliseconds;
     return true;
@@ -101,8 +115,8 @@ bool Database::setBusyTimeout(int milliseconds)
 
 void Database::releaseMemory()
 {
-    if (m_open)
-        QSqlQuery(connection()).exec(QStringLiteral("PRAGMA shrink_memory"));
+    if (sqlite3* handle = m_open ? nativeHandle(connection()) : nullptr)
+        sqlite3_db_release_memory(handle);
 }
 
 Database::Problem Database::queryProblem(const QSqlError& error)

@@ -6,6 +6,7 @@
 #include "support/TemplateCopy.h"
 
 #include <QFile>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -233,4 +234,21 @@ TEST(Database, LockDuringOpeningIsNeverAWrongPassword)
     stop = true;
     locker.join();
     EXPECT_GT(locked, 0) << "the lock never met an opening";
+}
+
+// The wait for other programs' locks is set on the SQLite connection itself; a closed
+// database refuses it and keeps its last value.
+TEST(Database, BusyTimeoutReachesTheConnection)
+{
+    TemplateCopy file;
+    OpenNotes opened(file.path());
+    Database& db = opened.db;
+    ASSERT_TRUE(db.setBusyTimeout(20));
+    EXPECT_EQ(db.busyTimeout(), 20);
+    QSqlQuery setting(db.connection());
+    ASSERT_TRUE(setting.exec(QStringLiteral("PRAGMA busy_timeout")) && setting.next());
+    EXPECT_EQ(setting.value(0).toInt(), 20);
+    db.close();
+    EXPECT_FALSE(db.setBusyTimeout(100));
+    EXPECT_EQ(db.busyTimeout(), 20);
 }

@@ -214,12 +214,6 @@ void Terminal::MachLayout()
     emit laidOut();
 }
 
-void Terminal::setClockLocale(const QLocale& locale)
-{
-    m_locale = locale;
-    fitClockFont();
-}
-
 // The date and clock keep their widths: their font shrinks until both texts fit.
 void Terminal::fitClockFont()
 {
@@ -242,7 +236,7 @@ void Terminal::UhrStellen(const QDateTime& now)
 {
     // The texts change once a second: the other ticks of that second skip the formatting.
     const ClockKey key{now.date().toJulianDay() * 86400 + now.time().msecsSinceStartOfDay() / 1000,
-                       m_settings.Sprache, m_locale};
+                       m_settings.Sprache};
     if (key == m_clockShown)
         return;
     m_clockShown = key;

@@ -64,9 +64,6 @@ public:
     // The surface of the ticker band inside NotizPan.
     TickerWindow& ticker() { return *m_ticker; }
 
-    // The locale that gives the date and time separators (the system's by default).
-    void setClockLocale(const QLocale& locale);
-
 public slots:
     // One tick of Timer1: network-error waiting, re-docking, clock, content, drawing.
     void tick();
@@ -128,7 +125,6 @@ private:
     {
         qint64 second = -1;
         int sprache = 0;
-        QLocale locale;
         bool operator==(const ClockKey&) const = default;
     };
 
@@ -153,7 +149,8 @@ private:
     Platform& m_platform;
     Clock& m_clock;
     TickerFeed& m_feed;
-    QLocale m_locale;
+    // The system's locale, which gives the date and time separators.
+    const QLocale m_locale;
 
     QLabel* m_datumPan = nullptr;
     QLabel* m_uhrPan = nullptr;
