@@ -134,10 +134,15 @@ bool RecordSet::next()
     else
         ++m_index;
     m_pending = Pending::None;
-    // A used-up full page may be followed by more rows; a short page was the last.
-    if (m_index < m_page.size() || !m_pageFull)
+    if (m_index < m_page.size())
         return true;
-    return fetchPage(QStringLiteral(">"), m_pageEndKey);
+    // A used-up full page may be followed by more rows; a short page was the last, and
+    // its rows are not needed until the next walk (the band walks every few seconds).
+    if (m_pageFull)
+        return fetchPage(QStringLiteral(">"), m_pageEndKey);
+    m_page = {};
+    m_index = 0;
+    return true;
 }
 
 bool RecordSet::atEnd() const
