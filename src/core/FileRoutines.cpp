@@ -6,12 +6,16 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+
 namespace qb {
 
+// One stat call: the band asks this of a file on a network share on every tick.
 bool DateiVorhanden(const QString& path)
 {
-    const QFileInfo info(path);
-    return info.isFile() && info.isReadable();
+    struct stat status;
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &status) == 0 &&
+           S_ISREG(status.st_mode);
 }
 
 bool DateiKopieren(const QString& from, const QString& to)
