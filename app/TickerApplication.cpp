@@ -154,6 +154,19 @@ void TickerApplication::closeNotice()
         m_notices->closeNotice();
 }
 
+void TickerApplication::raiseBand()
+{
+    // Before the band exists the start itself brings it up.
+    if (!m_terminal)
+        return;
+    m_terminal->show();
+    m_terminal->raise();
+    if (QWidget* window = QApplication::activeModalWidget()) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
 void TickerApplication::end()
 {
     QFile::remove(QStringLiteral("nefe"));

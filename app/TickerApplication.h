@@ -37,6 +37,8 @@ public:
     void showTicker() override;
     void processEvents() override;
     void pause(double seconds) override;
+    // Brings the band (and a window open over it) to the top, as a second start asks.
+    void raiseBand();
 
 private:
     // The content logic raises notices before the band exists to place them.

@@ -1,9 +1,10 @@
-// The ticker program: starts from its own folder, shows the band and runs
-// until the user ends it through the band's menu.
+// The ticker program: shows the band and runs until the user ends it through the
+// band's menu. A second start for the same user's notes brings the band to the top.
 
 #include "TickerApplication.h"
 #include "core/AppContext.h"
-#include "core/FileRoutines.h"
+#include "core/ProgramFolders.h"
+#include "core/SingleInstance.h"
 #include "core/StartUp.h"
 #include "platform/Clock.h"
 #include "platform/QtPlatform.h"
@@ -25,15 +26,28 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Quillaband"));
     app.setQuitOnLastWindowClosed(false);
-    qb::InProgrammOrdnerWechseln(QCoreApplication::applicationDirPath());
+
+    const qb::ProgramFolders folders = qb::programFolders();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // One band per local database: a second start brings the running band to the top.
+    qb::SingleInstance instance(
+        qb::datenOrdnerIn(documents) + QStringLiteral("qb.kvl"),
+        qb::SingleInstance::runtimeFolderFor(QProcessEnvironment::systemEnvironment()));
+    if (instance.claim(QStringLiteral("raise")) == qb::SingleInstance::Role::Second)
+        return 0;
 
     qb::AppContext context;
-    qb::QtPlatform platform;
+    context.values.dataFolder = folders.data;
+    qb::QtPlatform platform(folders.data);
     qb::SystemClock clock;
     qb::TickerApplication windows(context, platform, clock);
+    QObject::connect(&instance, &qb::SingleInstance::commandReceived, &app,
+                     [&windows](const QString& command) {
+                         if (command == QLatin1String("raise"))
+                             windows.raiseBand();
+                     });
     qb::StartUp startUp(context, platform, clock, windows);
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (const int status = startUp.Main(documents); status != 0)
+    if (const int status = startUp.Main(documents, folders.state); status != 0)
         return status;
     return app.exec();
 }
