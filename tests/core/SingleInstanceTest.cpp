@@ -88,6 +88,27 @@ TEST(SingleInstance, SharedRuntimeFolderIsNotUsed)
     EXPECT_EQ(instance.claim(QStringLiteral("raise")), Role::Alone);
 }
 
+// Without XDG_RUNTIME_DIR the socket goes into a folder of this user alone, made in the
+// temporary folder, where a band can claim its database.
+TEST(SingleInstance, RuntimeFolderWithoutXdgRuntimeDir)
+{
+    QTemporaryDir temporary;
+    const QByteArray previous = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    QProcessEnvironment environment;
+    EXPECT_EQ(SingleInstance::runtimeFolderFor(environment),
+              temporary.path() + "/quillaband-" + QString::number(::getuid()));
+    SingleInstance instance(temporary.filePath(QStringLiteral("qb.kvl")),
+                            SingleInstance::runtimeFolderFor(environment));
+    EXPECT_EQ(instance.claim(QStringLiteral("raise")), Role::First);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("/run/user/7"));
+    EXPECT_EQ(SingleInstance::runtimeFolderFor(environment), QStringLiteral("/run/user/7"));
+    if (previous.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", previous);
+}
+
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
