@@ -31,7 +31,7 @@ StartUp::StartUp(AppContext& context, Platform& platform, Clock& clock, StartUpW
 }
 
 // The start sequence:
-//  1-3. program-wide values; a stale "nefe.txt" goes;
+//  1-3. the state folder entered, program-wide values; a stale "nefe.txt" goes;
 //  4-6. the data folder below the documents folder, the database copied from
 //       the template when there is none;
 //  7-8. the database opened and the settings loaded;
