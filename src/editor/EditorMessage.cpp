@@ -32,8 +32,6 @@ TextPair messagePair(EditorMessage message)
         return {u"Invalid date.", u"Fehlerhaftes Datum."};
     case EditorMessage::NumberTooLarge:
         return {u"Number too large.", u"Zahl zu groß."};
-    case EditorMessage::NotStored:
-        return {u"The note could not be stored:", u"Die Notiz konnte nicht gespeichert werden:"};
     case EditorMessage::RecordNotFound:
         return {u"Datensatz nicht gefunden", u"Datensatz nicht gefunden"};
     }

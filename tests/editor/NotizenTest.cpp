@@ -358,7 +358,9 @@ private slots:
         bench.open.db.connection().exec(QStringLiteral("PRAGMA busy_timeout = 0"));
         QCOMPARE(locker.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
         click(e, QStringLiteral("OkBef"));
-        QVERIFY(meldung(e).startsWith(QStringLiteral("The note could not be stored: ")));
+        QCOMPARE(meldung(e), QStringLiteral("The note could not be stored. Another program holds "
+                                            "the notes file locked: close it or wait, then try "
+                                            "again."));
         QVERIFY(bench.platform.calls.contains("beep"));
         QVERIFY(e.isVisible());
         locker.exec(QStringLiteral("ROLLBACK"));

@@ -197,9 +197,7 @@ void Notizen::storeNote(const NoteCheck& check, const QString& inhalt)
         showError(editorMessageText(EditorMessage::RecordNotFound, m_sprache), nullptr);
         break;
     case StoreResult::Status::Failed:
-        showError(editorMessageText(EditorMessage::NotStored, m_sprache) + QLatin1Char(' ') +
-                      stored.reason,
-                  nullptr);
+        showError(storageFailureText(StorageAction::StoreNote, stored.failure, m_sprache), nullptr);
         break;
     }
 }
