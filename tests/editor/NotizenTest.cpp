@@ -204,6 +204,10 @@ private slots:
                                       << "31.4"
                                       << "31.4"
                                       << "Invalid date.";
+        QTest::newRow("five-digit year refused, not cut") << "ErstDatumWoc"
+                                                          << "01.01.10000"
+                                                          << "01.01.10000"
+                                                          << "Invalid date.";
         QTest::newRow("emptied weeks") << "DauerWoc"
                                        << ""
                                        << "0"
