@@ -236,7 +236,9 @@ void Einstellungen::showMessage(const QString& text)
 {
     MeldungPanSetzen(*m_meldungPan, text, meldungRot);
     const int lineHeight = twips::toPixels(345);
-    const int needed = std::max(lineHeight, m_meldungPan->heightForWidth(m_meldungPan->width()));
+    // A little room below the last line, as the single line has.
+    const int needed =
+        std::max(lineHeight, m_meldungPan->heightForWidth(m_meldungPan->width()) + 4);
     m_meldungPan->resize(m_meldungPan->width(), needed);
     setFixedSize(width(), twips::toPixels(SettingsRules::windowHeight) + needed - lineHeight);
 }
