@@ -183,6 +183,28 @@ private slots:
             "locked: close it or wait, then try again."));
     }
 
+    // A lock that keeps even the reading out fails the deletion, and it is told as a failed
+    // deletion in the user's language, not as a failed read; the line stays.
+    void lockedFileFailsTheDeletion()
+    {
+        bench.settings.Sprache = 2;
+        open({"eins"});
+        bench.open.db.connection().exec(QStringLiteral("PRAGMA busy_timeout = 0"));
+        RawSql locker(bench.file.path());
+        QCOMPARE(locker.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
+        mark({0});
+        bench.platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Ok};
+        button("LoeschenBef")->click();
+        locker.exec(QStringLiteral("ROLLBACK"));
+        bench.settings.Sprache = 1;
+        QCOMPARE(liste()->count(), 1);
+        QCOMPARE(bench.rows(), 1);
+        QCOMPARE(bench.platform.calls.last(),
+                 QStringLiteral("message Die Notizen konnten nicht gelöscht werden. Ein anderes "
+                                "Programm hält die Notizdatei gesperrt: es schließen oder warten "
+                                "und erneut versuchen."));
+    }
+
     void keys()
     {
         Verwaltung& w = open({"one"});
