@@ -1,5 +1,6 @@
 #include "core/StorageFailure.h"
 
+#include <QFileInfo>
 #include <QSqlError>
 
 namespace qb {
@@ -127,13 +128,15 @@ QString storageFailureText(StorageAction action, const StorageFailure& failure, 
 
 QString fileRemovedNotice(const QString& path, int sprache)
 {
+    // The name only: the notice is a small bubble, and the name is the one the user knows.
+    const QString name = QFileInfo(path).fileName();
     return sprache == 1 ? QStringLiteral("The notes file \"%1\" was removed; notes cannot be "
                                          "saved until it is back.")
-                              .arg(path)
+                              .arg(name)
                         : QStringLiteral("Die Notizdatei \u201E%1\u201C wurde entfernt; Notizen "
                                          "können erst wieder gespeichert werden, wenn sie "
                                          "zurück ist.")
-                              .arg(path);
+                              .arg(name);
 }
 
 } // namespace qb

@@ -41,7 +41,8 @@ StorageFailure storageFailure(const QSqlError& error);
 // in the language Sprache (1 English, otherwise German).
 QString storageFailureText(StorageAction action, const StorageFailure& failure, int sprache);
 
-// Told once when the notes file has vanished from its path while the program runs.
+// Told once when the notes file has vanished from its path while the program runs; names
+// the file, not its folder.
 QString fileRemovedNotice(const QString& path, int sprache);
 
 } // namespace qb
