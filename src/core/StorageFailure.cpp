@@ -1,5 +1,7 @@
 #include "core/StorageFailure.h"
 
+#include "core/TextPaar.h"
+
 #include <QFileInfo>
 #include <QSqlError>
 
@@ -19,18 +21,7 @@ constexpr int sqliteCantOpen = 14;
 constexpr int sqliteNotADatabase = 26;
 constexpr int sqliteReadOnlyDatabaseMoved = sqliteReadOnly | (4 << 8);
 
-struct TextPair
-{
-    const char16_t* english;
-    const char16_t* german;
-};
-
-QString pick(const TextPair& pair, int sprache)
-{
-    return QString::fromUtf16(sprache == 1 ? pair.english : pair.german);
-}
-
-TextPair actionText(StorageAction action)
+TextPaar actionText(StorageAction action)
 {
     switch (action) {
     case StorageAction::StoreNote:
@@ -46,7 +37,7 @@ TextPair actionText(StorageAction action)
     return {u"", u""};
 }
 
-TextPair causeText(StorageCause cause)
+TextPaar causeText(StorageCause cause)
 {
     switch (cause) {
     case StorageCause::ReadOnly:
@@ -120,10 +111,10 @@ StorageFailure storageFailure(const QSqlError& error)
 
 QString storageFailureText(StorageAction action, const StorageFailure& failure, int sprache)
 {
-    QString cause = pick(causeText(failure.cause), sprache);
+    QString cause = inSprache(causeText(failure.cause), sprache);
     if (failure.cause == StorageCause::Other || failure.cause == StorageCause::None)
         cause = cause.arg(failure.code);
-    return pick(actionText(action), sprache) + QLatin1Char(' ') + cause;
+    return inSprache(actionText(action), sprache) + QLatin1Char(' ') + cause;
 }
 
 QString fileRemovedNotice(const QString& path, int sprache)
