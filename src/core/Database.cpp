@@ -154,6 +154,12 @@ bool Database::setBusyTimeout(int milliseconds)
     return true;
 }
 
+int Database::systemError() const
+{
+    sqlite3* handle = m_open ? nativeHandle(connection()) : nullptr;
+    return handle ? sqlite3_system_errno(handle) : 0;
+}
+
 void Database::releaseMemory()
 {
     if (sqlite3* handle = m_open ? nativeHandle(connection()) : nullptr)

@@ -55,6 +55,8 @@ public:
     // How long statements wait for another program's lock from now on.
     bool setBusyTimeout(int milliseconds);
     int busyTimeout() const { return m_busyTimeoutMs; }
+    // The operating system's error number of the connection's last failed file access.
+    int systemError() const;
     // Frees the connection's page cache; the next statement reads the file again.
     void releaseMemory();
 

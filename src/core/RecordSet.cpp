@@ -83,7 +83,7 @@ bool RecordSet::fail(const QString& reason, StorageCause cause)
 bool RecordSet::failQuery(const QSqlError& error)
 {
     fail(error.text());
-    m_failure = storageFailure(error);
+    m_failure = storageFailure(error, m_database.systemError());
     m_lockedOut = Database::isTransient(
         error, m_database.isReadOnly() ? OpenMode::ReadOnly : OpenMode::ReadWrite);
     return false;

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSqlError>
 
+#include <cerrno>
+
 namespace qb {
 
 namespace {
@@ -77,7 +79,7 @@ TextPaar causeText(StorageCause cause)
 
 } // namespace
 
-StorageCause storageCause(int sqliteCode)
+StorageCause storageCause(int sqliteCode, int systemError)
 {
     if (sqliteCode == sqliteReadOnlyDatabaseMoved)
         return StorageCause::FileRemoved;
@@ -90,6 +92,10 @@ StorageCause storageCause(int sqliteCode)
     case sqliteLocked:
         return StorageCause::Locked;
     case sqliteIoError:
+        if (systemError == EPERM || systemError == EACCES || systemError == EROFS)
+            return StorageCause::ReadOnly;
+        if (systemError == ENOSPC || systemError == EDQUOT)
+            return StorageCause::DiskFull;
         return StorageCause::DiskError;
     case sqliteFull:
         return StorageCause::DiskFull;
@@ -101,11 +107,11 @@ StorageCause storageCause(int sqliteCode)
     }
 }
 
-StorageFailure storageFailure(const QSqlError& error)
+StorageFailure storageFailure(const QSqlError& error, int systemError)
 {
     bool isNumber = false;
     const int code = error.nativeErrorCode().toInt(&isNumber);
-    return {isNumber ? storageCause(code) : StorageCause::Other, isNumber ? code : -1,
+    return {isNumber ? storageCause(code, systemError) : StorageCause::Other, isNumber ? code : -1,
             error.text()};
 }
 

@@ -33,9 +33,10 @@ struct StorageFailure
 };
 
 // Classifies a failed statement by SQLite's result code (extended or primary), never by
-// the driver's English text.
-StorageCause storageCause(int sqliteCode);
-StorageFailure storageFailure(const QSqlError& error);
+// the driver's English text. An I/O error is told apart further by the system's error
+// number of the failed call (a file made read-only or a disk filled while it was open).
+StorageCause storageCause(int sqliteCode, int systemError = 0);
+StorageFailure storageFailure(const QSqlError& error, int systemError = 0);
 
 // One sentence naming the operation that failed, then one naming the cause and what to do,
 // in the language Sprache (1 English, otherwise German).

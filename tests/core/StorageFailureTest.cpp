@@ -66,7 +66,7 @@ TEST(StorageFailure, RealFailuresKeepTheirCause)
     };
     std::unique_ptr<RawSql> locker;
     const auto nothing = [](const QString&) {};
-    const std::vector<Case> cases = {
+    std::vector<Case> cases = {
         {"read-only file", makeReadOnly, [](const QString&, OpenNotes&) {}, StorageCause::ReadOnly},
         {"disk full", nothing,
          [](const QString&, OpenNotes& open) {
@@ -88,6 +88,14 @@ TEST(StorageFailure, RealFailuresKeepTheirCause)
         {"file deleted underneath", nothing,
          [](const QString& path, OpenNotes&) { QFile::remove(path); }, StorageCause::FileRemoved},
     };
+    // A file made read-only while it is open fails as an I/O error; only the system's error
+    // number tells it from a failing disk. Setting the attribute needs the right to.
+    if (TemplateCopy probe; setImmutable(probe.path(), true)) {
+        setImmutable(probe.path(), false);
+        cases.push_back({"made read-only while open", nothing,
+                         [](const QString& path, OpenNotes&) { setImmutable(path, true); },
+                         StorageCause::ReadOnly});
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TemplateCopy file;
