@@ -40,8 +40,6 @@ FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target,
     setObjectName(QStringLiteral("FliegBubble"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::toPixels(widthTwips), twips::toPixels(heightTwips));
-    // Shaped by a mask rather than transparency: no compositor is needed.
-    setMask(QRegion(facePath(QRectF(rect())).toFillPolygon().toPolygon()));
 
     m_textPan = new QLabel(text, this);
     m_textPan->setObjectName(QStringLiteral("mTextPan"));
@@ -56,6 +54,13 @@ FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target,
     QPalette palette = m_textPan->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     m_textPan->setPalette(palette);
+    // A text longer than the face holds makes the face taller: it is never cut.
+    const int extra =
+        std::max(0, m_textPan->heightForWidth(m_textPan->width()) - m_textPan->height());
+    m_textPan->resize(m_textPan->width(), m_textPan->height() + extra);
+    setFixedSize(width(), height() + extra);
+    // Shaped by a mask rather than transparency: no compositor is needed.
+    setMask(QRegion(facePath(QRectF(rect())).toFillPolygon().toPolygon()));
 
     // Loading: fully left of the screen, at the target's height.
     m_left = -widthTwips;

@@ -52,6 +52,21 @@ private slots:
         QVERIFY(m_platform.calls.contains(QStringLiteral("topmost on")));
     }
 
+    // A notice longer than the face holds makes the face taller; a short one keeps its size.
+    void longTextGrowsTheFace()
+    {
+        BubbleHost host(m_platform, &m_anchor);
+        host.BubbleZeigen(0, 0, QStringLiteral("Notice"));
+        QCOMPARE(host.bubble()->height(), twips::toPixels(FliegBubble::heightTwips));
+        host.BubbleZeigen(0, 0,
+                          QStringLiteral("The notes file \"/home/someone/Documents/"
+                                         "Quillaband 3/qb.kvl\" was removed; notes cannot "
+                                         "be saved until it is back."));
+        const auto* text = host.bubble()->findChild<QLabel*>(QStringLiteral("mTextPan"));
+        QVERIFY(text->height() >= text->heightForWidth(text->width()));
+        QVERIFY(text->geometry().bottom() < host.bubble()->height());
+    }
+
     void secondCallReplacesTheFirst()
     {
         BubbleHost host(m_platform, &m_anchor);
