@@ -459,9 +459,17 @@ void Terminal::keyPressEvent(QKeyEvent* event)
     else if (event->key() == Qt::Key_N && modifiers == Qt::ControlModifier)
         newNoteCommand();
     else if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
-             (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier))
-        // Where a right click in the middle of the band opens it.
+             (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        // Where a right click in the middle of the band opens it; opened from the keyboard
+        // its first usable entry is chosen, so the arrow keys start from a known place.
         popUpMenu(mapToGlobal(rect().center()));
+        for (QAction* action : m_kontextMen->actions()) {
+            if (m_kontextMen->isVisible() && action->isEnabled() && !action->isSeparator()) {
+                m_kontextMen->setActiveAction(action);
+                break;
+            }
+        }
+    }
 }
 
 void Terminal::resizeEvent(QResizeEvent* event)
