@@ -3,8 +3,9 @@
 #   keyboard_test.sh BIN_DIR
 # The Menu key and Shift+F10 on the focused band open its menu, whose third entry opens the
 # settings on Return; each command-line command reaches the running band (a second start
-# ends at once with status 0), --quit ends it, and with no band --quit does nothing while
-# --new-note starts one; a note added while the band runs is announced once.
+# ends at once with status 0), --quit ends it (not while the editor waits for the user), and
+# with no band --quit does nothing while --new-note starts one; a note added while the band
+# runs is announced once.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 a11y_session "$@"
@@ -44,6 +45,13 @@ for run in "--new-note:$EDITOR:Cancel" "--notes:$ADMINISTRATION:Close" \
     IFS=: read -r option window button <<<"$run"
     command_to_band "$option"
     $A11Y window "$window" || fail "$option opened no window \"$window\""
+    if [[ $option == --new-note ]]; then
+        # A window waiting for the user is not thrown away: the band brings it up instead.
+        command_to_band --quit
+        sleep 1
+        kill -0 "$BAND_PID" 2>/dev/null && $A11Y window "$EDITOR" ||
+            fail "--quit ended the band under an open editor"
+    fi
     $A11Y press "$button" && $A11Y gone "$window" || fail "\"$window\" did not close"
 done
 
