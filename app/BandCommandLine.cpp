@@ -50,7 +50,9 @@ BandCommandLine readBandCommandLine(const QStringList& arguments, bool german)
     const QString usage = german ? QStringLiteral("quillaband --help zeigt die Optionen.")
                                  : QStringLiteral("quillaband --help lists the options.");
     if (!parser.parse(arguments)) {
-        const QString unknown = parser.unknownOptionNames().value(0);
+        QString unknown = parser.unknownOptionNames().value(0);
+        if (!unknown.isEmpty())
+            unknown.prepend(unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"));
         result.error = unknown.isEmpty() ? usage
                                          : (german ? QStringLiteral("Unbekannte Option „%1“. ")
                                                    : QStringLiteral("Unknown option \"%1\". "))

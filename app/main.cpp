@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -25,14 +26,25 @@ bool germanSystem()
     return QLocale::system().language() == QLocale::German;
 }
 
-// The command line as far as it can be read before the window system is reached: --help
-// and --quit work without a display. Qt's own options (-style, -platform…) are known only
-// to QApplication, which removes them: a line with an option unknown here is read again
-// once it exists.
-qb::BandCommandLine readEarly(int argc, char** argv)
+// The command line as far as it can be read before the window system is reached: --help,
+// --quit and mistakes work without a display. Qt's own options (-style, -platform…) are known
+// only to QApplication, which removes them: a line with a single-dash word unknown here is
+// read again once it exists.
+qb::BandCommandLine readEarly(int argc, char** argv, bool& toolkitOptions)
 {
     const QCoreApplication probe(argc, argv);
-    return qb::readBandCommandLine(QCoreApplication::arguments(), germanSystem());
+    const QStringList arguments = QCoreApplication::arguments();
+    toolkitOptions = std::any_of(arguments.begin() + 1, arguments.end(), [](const QString& word) {
+        return word.size() > 2 && word.startsWith(QLatin1Char('-')) &&
+               !word.startsWith(QLatin1String("--"));
+    });
+    return qb::readBandCommandLine(arguments, germanSystem());
+}
+
+int usageError(const qb::BandCommandLine& line)
+{
+    std::fprintf(stderr, "quillaband: %s\n", qPrintable(line.error));
+    return 2;
 }
 
 QString databasePath(const QString& documents)
@@ -58,7 +70,10 @@ int main(int argc, char** argv)
     // strip itself halves the cost of scrolling for the program and the server.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    qb::BandCommandLine line = readEarly(argc, argv);
+    bool toolkitOptions = false;
+    qb::BandCommandLine line = readEarly(argc, argv, toolkitOptions);
+    if (!line.error.isEmpty() && !toolkitOptions)
+        return usageError(line);
     if (line.help) {
         std::fputs(qPrintable(line.output), stdout);
         return 0;
@@ -76,10 +91,8 @@ int main(int argc, char** argv)
     app.setQuitOnLastWindowClosed(false);
     if (!line.error.isEmpty()) {
         line = qb::readBandCommandLine(QApplication::arguments(), germanSystem());
-        if (!line.error.isEmpty()) {
-            std::fprintf(stderr, "quillaband: %s\n", qPrintable(line.error));
-            return 2;
-        }
+        if (!line.error.isEmpty())
+            return usageError(line);
     }
 
     const qb::ProgramFolders folders = qb::programFolders();
