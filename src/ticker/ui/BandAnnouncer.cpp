@@ -28,14 +28,18 @@ BandAnnouncer::BandAnnouncer(QWidget* parent) : QWidget(parent)
     setFixedSize(0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    // Shown with the band it would be announced empty: it shows with its first text.
+    hide();
 }
 
 void BandAnnouncer::announce(const QString& text)
 {
     setAccessibleName(text);
-    // The announcement is the object appearing: sent without hiding it first, which a
-    // screen reader would report as a second change.
-    if (QAccessible::isActive()) {
+    // The announcement is the object appearing. Once shown it stays: the next one is sent
+    // without hiding it first, which a screen reader would report as a second change.
+    if (isHidden()) {
+        show();
+    } else if (QAccessible::isActive()) {
         QAccessibleEvent shown(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
