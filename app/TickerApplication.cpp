@@ -25,7 +25,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 namespace qb {
 
@@ -100,6 +103,8 @@ void TickerApplication::showTicker()
                                               *m_content, *m_questions, *m_notices,
                                               [] { QApplication::exit(0); });
     m_terminal->show();
+    if (!m_waitingCommand.isEmpty())
+        QTimer::singleShot(0, m_terminal.get(), [this] { runWaitingCommand(); });
 }
 
 NoteWindowContext TickerApplication::noteWindowContext() const
@@ -165,6 +170,33 @@ void TickerApplication::raiseBand()
         window->raise();
         window->activateWindow();
     }
+}
+
+void TickerApplication::runCommand(const QString& command)
+{
+    if (!m_terminal) {
+        m_waitingCommand = command;
+        return;
+    }
+    const bool busy = QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
+                      !m_terminal->acceptsCommands();
+    if (busy || command == QLatin1String("raise"))
+        raiseBand();
+    else if (command == QLatin1String("new-note"))
+        m_terminal->newNoteCommand();
+    else if (command == QLatin1String("notes"))
+        m_terminal->administrationCommand();
+    else if (command == QLatin1String("settings"))
+        m_terminal->settingsCommand();
+    else if (command == QLatin1String("about"))
+        showAbout();
+    else if (command == QLatin1String("quit"))
+        end();
+}
+
+void TickerApplication::runWaitingCommand()
+{
+    runCommand(std::exchange(m_waitingCommand, QString()));
 }
 
 void TickerApplication::end()

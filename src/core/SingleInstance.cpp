@@ -76,18 +76,26 @@ SingleInstance::Role SingleInstance::claim(const QString& command)
     if (!turn.tryLock(waitMs))
         return Role::Alone;
 
-    QLocalSocket holder;
-    holder.connectToServer(m_socketPath);
-    if (holder.waitForConnected(waitMs)) {
-        holder.write(command.toUtf8() + '\n');
-        holder.waitForBytesWritten(waitMs);
-        holder.disconnectFromServer();
+    if (send(command))
         return Role::Second;
-    }
     // Nobody answers: whatever socket file is there was left by a band that ended abruptly.
     QLocalServer::removeServer(m_socketPath);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     return m_server.listen(m_socketPath) ? Role::First : Role::Alone;
+}
+
+bool SingleInstance::send(const QString& command)
+{
+    if (!isPrivateFolder(m_runtimeFolder))
+        return false;
+    QLocalSocket holder;
+    holder.connectToServer(m_socketPath);
+    if (!holder.waitForConnected(waitMs))
+        return false;
+    holder.write(command.toUtf8() + '\n');
+    holder.waitForBytesWritten(waitMs);
+    holder.disconnectFromServer();
+    return true;
 }
 
 void SingleInstance::acceptConnections()

@@ -29,6 +29,9 @@ public:
     // Claims the database for this process, or hands `command` to the process that holds
     // it. A socket left behind by a band that crashed does not count as a holder.
     Role claim(const QString& command);
+    // Hands `command` to the process that holds the database, without claiming it; false
+    // when none does.
+    bool send(const QString& command);
 
     QString socketPath() const { return m_socketPath; }
 
