@@ -39,6 +39,8 @@ class NoticeBoard
 public:
     virtual ~NoticeBoard() = default;
     virtual void showNetworkNotice(const QString& text) = 0;
+    // Whether the network notice is on the screen; other notices in the same place do not
+    // count, and closeNotice leaves them for their time.
     virtual bool noticeVisible() const = 0;
     virtual void closeNotice() = 0;
 };
