@@ -44,6 +44,9 @@ UpdateWindow::UpdateWindow(const UpdateOrder& order, QWidget* parent) : QWidget(
     m_failure = new QLabel(this);
     m_failure->setObjectName(QStringLiteral("Failure"));
     m_failure->setWordWrap(true);
+    QFont bold = m_failure->font();
+    bold.setBold(true);
+    m_failure->setFont(bold);
     m_failure->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_failure->hide();
     layout->addWidget(m_failure);

@@ -43,8 +43,8 @@ bool UpdateInstallieren(int version, qint16 Sprache, const UpdateHandOver& handO
         // A build tree cannot replace itself: the download page instead.
         const QString page = downloadPageAddress(Sprache);
         if (handOver.openAddress(page))
-            handOver.notice(text(english, "Not installed from a package: download page opened.",
-                                 "Kein installiertes Paket: Download-Seite geöffnet."));
+            handOver.notice(text(english, "Source build: download page opened.",
+                                 "Eigener Build: Download-Seite geöffnet."));
         else
             handOver.MeldungZeigen(4, text(english,
                                            "This copy was not installed from a package and "

@@ -225,8 +225,7 @@ TEST_F(UpdateInstallation, BuildTreeOpensTheDownloadPage)
 {
     writeFile(updater, "#!/bin/sh\ntouch started.txt\n", executable);
     EXPECT_FALSE(install({.installed = false}));
-    EXPECT_EQ(notices,
-              QStringList{QStringLiteral("Not installed from a package: download page opened.")});
+    EXPECT_EQ(notices, QStringList{QStringLiteral("Source build: download page opened.")});
     EXPECT_FALSE(install({.installed = false, .browser = false}));
     ASSERT_EQ(questions.size(), 3);
     EXPECT_TRUE(questions[2].startsWith(QStringLiteral("4 This copy was not installed")));

@@ -36,9 +36,9 @@ else
 fi
 case $CASE in
 installed) REASON="Version 3.01 has been installed." ;;
-checksum) REASON="Update to 3.01 not installed: wrong checksum." ;;
-name) REASON="Update auf 3.01 nicht installiert: kein Quillaband-Paket." ;;
-vanished | silent) REASON="Update to 3.01 not installed: download failed." ;;
+checksum) REASON="Update failed: wrong checksum." ;;
+name) REASON="Update-Fehler: falscher Paketname." ;;
+vanished | silent) REASON="Update failed: could not download." ;;
 esac
 
 # The package tool: a pkexec first in PATH that notes its arguments and the checksum of the
