@@ -169,7 +169,8 @@ void Updater::fail(const QString& reason)
 {
     if (std::exchange(m_done, true))
         return;
-    QFile::remove(m_package);
+    if (!m_package.isEmpty())
+        QFile::remove(m_package);
     emit finished(false, reason);
 }
 
