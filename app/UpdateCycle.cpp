@@ -1,15 +1,19 @@
 #include "UpdateCycle.h"
 
 #include "core/AppContext.h"
+#include "core/ProgramFolders.h"
 #include "dialogs/MeldungHost.h"
 #include "dialogs/UpdateCheck.h"
 #include "dialogs/UpdateInstallation.h"
 #include "dialogs/UpdateSignal.h"
 #include "dialogs/UpdateSource.h"
 #include "platform/Clock.h"
+#include "platform/Platform.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
+
+#include <QTimer>
 
 namespace qb {
 
@@ -29,6 +33,9 @@ UpdateCycle::UpdateCycle(AppContext& context, Platform& platform, Clock& clock,
     connect(&terminal, &Terminal::laidOut, this, &UpdateCycle::follow);
     connect(m_check.get(), &UpdateCheck::checked, this, &UpdateCycle::offer);
     content.setOnlineCheck([this](const QDate& today) { m_check->VersionPruefen(today); });
+    // The outcome of an update that ended the previous run, once the band stands.
+    if (const QString result = takeUpdateResult(); !result.isEmpty())
+        QTimer::singleShot(0, this, [this, result] { m_notices.showNotice(result); });
 }
 
 UpdateCycle::~UpdateCycle() = default;
@@ -40,8 +47,11 @@ void UpdateCycle::check()
 
 void UpdateCycle::offer(int version)
 {
-    if (version == 0)
+    if (version == 0) {
+        if (m_signal)
+            m_signal->hide();
         return;
+    }
     if (!m_signal) {
         m_signal = std::make_unique<UpdateSignal>(m_context.settings, m_platform);
         connect(m_signal.get(), &UpdateSignal::installRequested, this, &UpdateCycle::install);
@@ -67,9 +77,11 @@ void UpdateCycle::install()
         [this](int buttonSet, const QString& text) {
             return m_questions.MeldungZeigen(buttonSet, text);
         },
-        &ProgrammStarten,
+        [] { return UpdaterStarten(updaterProgram()); },
         [this](const QString& text) { m_notices.showNotice(text); },
+        [this](const QString& address) { return m_platform.openAddress(address); },
         m_end,
+        programFolders().installed,
     };
     UpdateInstallieren(m_check->angebotVersion(), m_context.settings.Sprache, handOver);
 }

@@ -19,7 +19,9 @@ struct AppContext;
 
 // The daily version check of the running program: started by the band's UpdateTim and by
 // every rebuild but the first; a newer version shows UpdateSignal beside the band, whose
-// click asks for the installation and hands over to the updater.
+// click asks for the installation and hands over to the updater. A check that finds nothing
+// newer hides the notice. The outcome of an update that ended the previous run is shown as
+// a bubble once the band stands.
 class UpdateCycle : public QObject
 {
 public:

@@ -50,6 +50,25 @@ void FtpTransfer::start(const QString& url, Limits limits, int maxBytes)
     if (m_process)
         return;
     m_maxBytes = std::max(maxBytes, 1);
+    m_toFile = false;
+    run(url, limits,
+        {QString::number(limits.connect.count()), QString::number(limits.total.count()),
+         QString::number(m_maxBytes)});
+}
+
+void FtpTransfer::download(const QString& url, Limits limits, qint64 maxBytes, const QString& file)
+{
+    if (m_process)
+        return;
+    m_maxBytes = 0;
+    m_toFile = true;
+    run(url, limits,
+        {QString::number(limits.connect.count()), QString::number(limits.total.count()),
+         QString::number(std::max<qint64>(maxBytes, 1)), file});
+}
+
+void FtpTransfer::run(const QString& url, Limits limits, const QStringList& arguments)
+{
     m_data.clear();
     // Without a parent: an abandoned helper's process object outlives this one until the
     // helper is reaped.
@@ -59,9 +78,7 @@ void FtpTransfer::start(const QString& url, Limits limits, int maxBytes)
     connect(m_process, &QProcess::finished, this, &FtpTransfer::ended);
     connect(m_process, &QProcess::errorOccurred, this, &FtpTransfer::failed);
     // The URL holds the password: it goes through stdin, never onto the command line.
-    m_process->start(m_helper,
-                     {QString::number(limits.connect.count()),
-                      QString::number(limits.total.count()), QString::number(m_maxBytes)});
+    m_process->start(m_helper, arguments);
     if (m_process->state() != QProcess::NotRunning) {
         m_process->write(url.toUtf8() + '\n');
         m_process->closeWriteChannel();
@@ -72,6 +89,15 @@ void FtpTransfer::start(const QString& url, Limits limits, int maxBytes)
 
 void FtpTransfer::receive()
 {
+    if (m_toFile) {
+        // Progress lines "RECEIVED TOTAL"; only the last complete one counts.
+        while (m_process->canReadLine()) {
+            const QList<QByteArray> numbers = m_process->readLine(64).trimmed().split(' ');
+            if (numbers.size() == 2)
+                emit progress(numbers[0].toLongLong(), numbers[1].toLongLong());
+        }
+        return;
+    }
     // Keeps no more than asked for, whatever the helper writes.
     const QByteArray bytes = m_process->readAllStandardOutput();
     m_data.append(bytes.left(m_maxBytes - m_data.size()));

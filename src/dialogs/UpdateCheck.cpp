@@ -53,8 +53,11 @@ void UpdateCheck::markDay(const QDate& today)
 
 void UpdateCheck::transferEnded(bool ok, const QByteArray& data)
 {
-    const int serverVersion = ok ? ServerVersionLesen(data) : 0;
-    m_angebotVersion = serverVersion > m_ownVersion ? serverVersion : 0;
+    // A check that got no answer leaves the offer of an earlier day as it was.
+    if (ok) {
+        const int serverVersion = ServerVersionLesen(data);
+        m_angebotVersion = serverVersion > m_ownVersion ? serverVersion : 0;
+    }
     QFile::remove(versionFile);
     emit checked(m_angebotVersion);
 }

@@ -26,15 +26,17 @@ public:
     //  1. nothing when the check is off or already ran on `today`; else today into the marker;
     //  2. "serverversion.txt" deleted, the start of the remote file fetched;
     //  3. at the end (signal checked) the offered version: the server's when it is newer
-    //     than the own one, else 0; "serverversion.txt" deleted again.
+    //     than the own one, else 0; a transfer that failed leaves the offer as it was;
+    //     "serverversion.txt" deleted again.
     // Returns whether a transfer started.
     bool VersionPruefen(const QDate& today);
 
-    // The server's version when it is newer than the own one, else 0.
+    // The server's version of the last answered check when it is newer than the own one,
+    // else 0.
     int angebotVersion() const { return m_angebotVersion; }
 
 signals:
-    // A check has ended, with or without an answer from the server.
+    // A check has ended, with or without an answer from the server: the offer after it.
     void checked(int angebotVersion);
 
 private:

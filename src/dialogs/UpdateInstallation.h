@@ -11,25 +11,41 @@ struct UpdateHandOver
 {
     // The question box: button set and text; answer 1 is Yes.
     std::function<int(int buttonSet, const QString& text)> MeldungZeigen;
-    // Starts a program of the current folder as a process of its own; false when it could
-    // not be started.
-    std::function<bool(const QString& program)> start;
+    // Starts the updater as a process of its own; false when it could not be started.
+    std::function<bool()> start;
     // A notice that must not stop the user (the floating bubble).
     std::function<void(const QString& text)> notice;
+    // Opens an address in the browser; false when no browser took it.
+    std::function<bool(const QString& address)> openAddress;
     // Ends the program at once.
     std::function<void()> end;
+    // The program runs from an installed package, which the updater can replace; a build
+    // tree cannot be updated that way.
+    bool installed = true;
 };
 
 // The installation of the offered version, in the current folder:
-//  1. ask (Yes/No); on anything but Yes nothing is written;
-//  2. "updver.txt" gets the version, "updinfo.txt" the language, each with a line break;
-//  3. "qbi.kvl" becomes "qbi.exe" and is started; then the program ends.
-// When the updater cannot be renamed or started the program keeps running: "qbi.exe" gets
-// its name "qbi.kvl" back and a notice says so. Returns whether the updater started.
+//  1. an offer of 0 (nothing newer) is refused without a question;
+//  2. ask (Yes/No); on anything but Yes nothing is written;
+//  3. a build tree opens the download page instead and a notice says so;
+//  4. "updver.txt" gets the version, "updinfo.txt" the language, each with a line break;
+//  5. the updater is started; then the program ends.
+// When the updater cannot be started the program keeps running and a notice says so.
+// Returns whether the updater started.
 bool UpdateInstallieren(int version, qint16 Sprache, const UpdateHandOver& handOver);
 
-// Starts program (a path in the current folder) detached, in the current folder, without
-// arguments.
-bool ProgrammStarten(const QString& program);
+// The updater program "quillaband-update" among the helper programs.
+QString updaterProgram();
+
+// Starts `program` detached, in the current folder, without arguments. It learns this
+// process's id from QUILLABAND_BAND_PID, so that it can wait for the band to end before
+// starting it again.
+bool UpdaterStarten(const QString& program);
+
+// The updater's outcome for the band it starts again: a text for the user in the file
+// "updresult.txt" of the current folder. The band takes it once at start: it reads and
+// deletes the file; an absent or empty file gives an empty text.
+bool writeUpdateResult(const QString& text);
+QString takeUpdateResult();
 
 } // namespace qb

@@ -16,4 +16,11 @@ QString aboutPageAddress(qint16 Sprache)
                          : QStringLiteral("/quillaband/de/about.htm"));
 }
 
+QString downloadPageAddress(qint16 Sprache)
+{
+    return QStringLiteral(QB_WEB_ADDRESS) + (Sprache == 1
+                                                 ? QStringLiteral("/quillaband/en/download.htm")
+                                                 : QStringLiteral("/quillaband/de/download.htm"));
+}
+
 } // namespace qb

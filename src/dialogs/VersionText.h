@@ -11,4 +11,7 @@ QString VersionText(int version, qint16 Sprache);
 // The about page on the project's web server: English for Sprache 1, German otherwise.
 QString aboutPageAddress(qint16 Sprache);
 
+// The download page on the project's web server, in the same languages.
+QString downloadPageAddress(qint16 Sprache);
+
 } // namespace qb

@@ -41,6 +41,8 @@ public:
     virtual void showNetworkNotice(const QString& text) = 0;
     // Any other notice, in the same place.
     virtual void showNotice(const QString& text) { showNetworkNotice(text); }
+    // Whether the network notice is on the screen; other notices in the same place do not
+    // count, and closeNotice leaves them for their time.
     virtual bool noticeVisible() const = 0;
     virtual void closeNotice() = 0;
 };

@@ -50,6 +50,7 @@ private slots:
     void closedPortOffersNothing();
     void oneCheckADay();
     void markerOfYesterdayChecksAgain();
+    void laterFailureKeepsTheOffer();
     void unwritableFolderStillChecksOnceADay();
     void bandKeepsTickingDuringSlowTransfer();
     void offNeverConnects();
@@ -170,6 +171,28 @@ void UpdateCheckTest::markerOfYesterdayChecksAgain()
     QVERIFY(running.VersionPruefen(today.addDays(1)));
     QVERIFY(checked.wait(20'000));
     QCOMPARE(ftp.connections(), 2);
+}
+
+// Regression: a later day's check that fails keeps the offer (the notice stays and still
+// installs the offered version, never 0); one that finds nothing newer drops it.
+void UpdateCheckTest::laterFailureKeepsTheOffer()
+{
+    FtpTestServer ftp({});
+    QVERIFY(ftp.started());
+    ftp.offer(QStringLiteral("serverversion.txt"), "301\r\n");
+    UpdateCheck running(ftp.address(), 300, shortLimits, fetchHelper);
+    QSignalSpy checked(&running, &UpdateCheck::checked);
+    const auto checkOn = [&](const QDate& day) {
+        checked.clear();
+        return running.VersionPruefen(day) && checked.wait(20'000) ? checked.first().first().toInt()
+                                                                   : -1;
+    };
+    QCOMPARE(checkOn(today), 301);
+    QVERIFY(QFile::remove(QDir(ftp.folder()).filePath(QStringLiteral("serverversion.txt"))));
+    QCOMPARE(checkOn(today.addDays(1)), 301);
+    QCOMPARE(running.angebotVersion(), 301);
+    ftp.offer(QStringLiteral("serverversion.txt"), "300\r\n");
+    QCOMPARE(checkOn(today.addDays(2)), 0);
 }
 
 // Regression: a program folder where the marker cannot be written must not connect at

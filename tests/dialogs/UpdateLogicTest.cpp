@@ -88,7 +88,7 @@ TEST(Placement, UpdateSignalBesideTheBand)
               QPoint(3050, 230));
 }
 
-// The hand-over in a folder of its own, with a recorded question, notice and end.
+// The hand-over in a folder of its own, with a recorded question, notice, browser and end.
 class UpdateInstallation : public ::testing::Test
 {
 protected:
@@ -110,22 +110,44 @@ protected:
         file.setPermissions(permissions);
     }
 
-    bool install(int answer, qint16 sprache = 1)
+    struct Run
+    {
+        int answer = 1;
+        qint16 sprache = 1;
+        int version = 301;
+        bool installed = true;
+        bool browser = true;
+    };
+
+    bool install(const Run& run)
     {
         const UpdateHandOver handOver{
-            [this, answer](int buttonSet, const QString& text) {
+            [this, run](int buttonSet, const QString& text) {
                 questions << QStringLiteral("%1 %2").arg(buttonSet).arg(text);
-                return answer;
+                return run.answer;
             },
-            &ProgrammStarten,
+            [this] { return UpdaterStarten(QDir::current().absoluteFilePath(updater)); },
             [this](const QString& text) { notices << text; },
+            [this, run](const QString& address) {
+                opened << address;
+                return run.browser;
+            },
             [this] { ++ended; },
+            run.installed,
         };
-        return qb::UpdateInstallieren(301, sprache, handOver);
+        return qb::UpdateInstallieren(run.version, run.sprache, handOver);
     }
 
+    static bool exchangeFilesWritten()
+    {
+        return QFile::exists(QStringLiteral("updver.txt")) ||
+               QFile::exists(QStringLiteral("updinfo.txt"));
+    }
+
+    const QString updater = QStringLiteral("quillaband-update");
     QStringList questions;
     QStringList notices;
+    QStringList opened;
     int ended = 0;
 
 private:
@@ -136,39 +158,42 @@ private:
 constexpr auto executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                             QFileDevice::ExeOwner;
 
-TEST_F(UpdateInstallation, NoWritesNothing)
+// No to the question, or an offer of 0 (nothing newer, never asked): nothing is written
+// and nothing started.
+TEST_F(UpdateInstallation, NoOrNothingOfferedWritesNothing)
 {
-    writeFile(QStringLiteral("qbi.kvl"), "#!/bin/sh\n", executable);
-    EXPECT_FALSE(install(2, 2));
+    writeFile(updater, "#!/bin/sh\ntouch started.txt\n", executable);
+    EXPECT_FALSE(install({.answer = 2, .sprache = 2}));
     EXPECT_EQ(questions, QStringList{QStringLiteral("2 Jetzt Update installieren?")});
-    EXPECT_FALSE(QFile::exists(QStringLiteral("updver.txt")));
-    EXPECT_FALSE(QFile::exists(QStringLiteral("updinfo.txt")));
-    EXPECT_TRUE(QFile::exists(QStringLiteral("qbi.kvl")));
+    EXPECT_FALSE(install({.version = 0}));
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_FALSE(exchangeFilesWritten());
     EXPECT_EQ(ended, 0);
+    QTest::qWait(200);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("started.txt")));
 }
 
-// Yes: the exchange files, the updater under its executable name, started in this folder
-// (it leaves a marker with what it found), and the program ends.
+// Yes: the exchange files, the updater started in this folder without arguments and told
+// the band's process id (it leaves a marker with what it found), and the program ends.
 TEST_F(UpdateInstallation, YesStartsTheUpdaterAndEnds)
 {
-    writeFile(QStringLiteral("qbi.kvl"),
-              "#!/bin/sh\n{ cat updver.txt updinfo.txt; echo \"$#\"; } > s.tmp\n"
-              "mv s.tmp started.txt\n",
+    writeFile(updater,
+              "#!/bin/sh\n{ cat updver.txt updinfo.txt; echo \"$# $QUILLABAND_BAND_PID\"; } "
+              "> s.tmp\nmv s.tmp started.txt\n",
               executable);
-    EXPECT_TRUE(install(1));
+    EXPECT_TRUE(install({}));
     EXPECT_EQ(questions, QStringList{QStringLiteral("2 Install update now?")});
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(notices.isEmpty());
-    EXPECT_FALSE(QFile::exists(QStringLiteral("qbi.kvl")));
-    EXPECT_TRUE(QFile::exists(QStringLiteral("qbi.exe")));
     QFile marker(QStringLiteral("started.txt"));
     EXPECT_TRUE(QTest::qWaitFor([&marker] { return marker.exists(); }, 10'000));
     ASSERT_TRUE(marker.open(QIODevice::ReadOnly));
-    EXPECT_EQ(marker.readAll(), QByteArray("301\r\n1\r\n0\n"));
+    EXPECT_EQ(marker.readAll(), QByteArray("301\r\n1\r\n0 ") +
+                                    QByteArray::number(QCoreApplication::applicationPid()) + '\n');
 }
 
-// Regression: without a startable updater the program must not end; "qbi.exe" gets its
-// stored name back and a notice says why nothing happens.
+// Regression: without a startable updater the program must not end; a notice says why
+// nothing happens.
 TEST_F(UpdateInstallation, UpdaterThatCannotStartKeepsTheProgram)
 {
     struct Case
@@ -178,22 +203,46 @@ TEST_F(UpdateInstallation, UpdaterThatCannotStartKeepsTheProgram)
         QFileDevice::Permissions permissions;
     };
     const Case cases[] = {
-        {"no qbi.kvl", false, {}},
-        {"qbi.kvl not executable", true, QFileDevice::ReadOwner | QFileDevice::WriteOwner},
+        {"no updater", false, {}},
+        {"updater not executable", true, QFileDevice::ReadOwner | QFileDevice::WriteOwner},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         notices.clear();
-        QFile::remove(QStringLiteral("qbi.kvl"));
+        QFile::remove(updater);
         if (c.present)
-            writeFile(QStringLiteral("qbi.kvl"), "#!/bin/sh\n", c.permissions);
-        EXPECT_FALSE(install(1, 2));
+            writeFile(updater, "#!/bin/sh\n", c.permissions);
+        EXPECT_FALSE(install({.sprache = 2}));
         EXPECT_EQ(ended, 0);
         EXPECT_EQ(notices,
                   QStringList{QStringLiteral("Das Update konnte nicht gestartet werden.")});
-        EXPECT_EQ(QFile::exists(QStringLiteral("qbi.kvl")), c.present);
-        EXPECT_FALSE(QFile::exists(QStringLiteral("qbi.exe")));
     }
+}
+
+// A build tree cannot replace itself: Yes opens the download page and a notice says so;
+// without a browser a message names the page. No updater runs.
+TEST_F(UpdateInstallation, BuildTreeOpensTheDownloadPage)
+{
+    writeFile(updater, "#!/bin/sh\ntouch started.txt\n", executable);
+    EXPECT_FALSE(install({.installed = false}));
+    EXPECT_EQ(notices, QStringList{QStringLiteral("Source build: download page opened.")});
+    EXPECT_FALSE(install({.installed = false, .browser = false}));
+    ASSERT_EQ(questions.size(), 3);
+    EXPECT_TRUE(questions[2].startsWith(QStringLiteral("4 This copy was not installed")));
+    EXPECT_TRUE(questions[2].endsWith(downloadPageAddress(1)));
+    EXPECT_EQ(opened, QStringList(2, downloadPageAddress(1)));
+    EXPECT_FALSE(exchangeFilesWritten());
+    EXPECT_EQ(ended, 0);
+}
+
+// The updater's outcome reaches the next band once: read, then gone.
+TEST_F(UpdateInstallation, ResultIsTakenOnce)
+{
+    EXPECT_TRUE(takeUpdateResult().isEmpty());
+    ASSERT_TRUE(writeUpdateResult(QStringLiteral("Die Prüfsumme stimmt nicht.\n")));
+    EXPECT_EQ(takeUpdateResult(), QStringLiteral("Die Prüfsumme stimmt nicht."));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("updresult.txt")));
+    EXPECT_TRUE(takeUpdateResult().isEmpty());
 }
 
 } // namespace

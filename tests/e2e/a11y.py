@@ -18,16 +18,18 @@
 
 Popup menus are no children of the application's tree: like a screen reader, "menu"
 follows the focus into the menu. Names are accessible names (a control's caption, or the label in front of a field);
-controls are searched in the windows of the application "Quillaband". Each command waits
+controls are searched in the windows of the application "Quillaband" (or the one
+QB_A11Y_APPLICATION names). Each command waits
 up to ten seconds for its control and exits with 1 when it does not appear.
 """
+import os
 import sys
 import time
 
 import pyatspi
 from gi.repository import Atspi, GLib
 
-APPLICATION = "Quillaband"
+APPLICATION = os.environ.get("QB_A11Y_APPLICATION", "Quillaband")
 TIMEOUT = 10.0
 
 

@@ -15,7 +15,8 @@ cpack --config "$BUILD_DIR/CPackConfig.cmake" -B "$SHOTS/package" >"$SHOTS/cpack
     fail "cpack: $(tail -n 5 "$SHOTS/cpack.log")"
 dpkg -x "$SHOTS"/package/quillaband_*_amd64.deb "$ROOT" || fail "dpkg -x"
 PROGRAM=$ROOT/usr/bin/quillaband
-[[ -x $PROGRAM && -x $ROOT/usr/libexec/quillaband/quillaband-fetch ]] ||
+[[ -x $PROGRAM && -x $ROOT/usr/libexec/quillaband/quillaband-fetch &&
+    -x $ROOT/usr/libexec/quillaband/quillaband-update ]] ||
     fail "programs missing in the package"
 find "$ROOT" -printf '%p %s %T@\n' | sort >"$SHOTS/root-before"
 

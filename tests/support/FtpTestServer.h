@@ -55,6 +55,8 @@ public:
             file.write(content);
     }
 
+    QString folder() const { return m_folder.path(); }
+
     QString address(const QString& name = QStringLiteral("serverversion.txt")) const
     {
         return QStringLiteral("ftp://%1:%2@127.0.0.1:%3/%4")

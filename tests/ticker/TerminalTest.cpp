@@ -532,6 +532,24 @@ private slots:
             QVERIFY(!board.noticeVisible());
         }
     }
+
+    // Closing the network notice (the tick does so while the broadcaster's file is
+    // reachable) leaves any other notice, such as an update's failure, for its time.
+    void otherNoticesOutliveTheNetworkNotice()
+    {
+        Band band;
+        band.terminal->show();
+        BubbleHost bubbles(band.platform, band.terminal.get());
+        TerminalNoticeBoard board(band.settings, *band.terminal, bubbles);
+        board.showNotice(QStringLiteral("The update failed."));
+        QVERIFY(!board.noticeVisible());
+        board.closeNotice();
+        QVERIFY(bubbles.bubbleVisible());
+        board.showNetworkNotice(QStringLiteral("Network error"));
+        board.showNotice(QStringLiteral("The update failed."));
+        board.closeNotice();
+        QVERIFY(bubbles.bubbleVisible());
+    }
 };
 
 } // namespace qb::test

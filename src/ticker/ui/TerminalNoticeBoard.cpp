@@ -18,10 +18,17 @@ TerminalNoticeBoard::TerminalNoticeBoard(const Settings& settings, const Termina
 
 void TerminalNoticeBoard::showNetworkNotice(const QString& text)
 {
-    showNotice(text);
+    place(text);
+    m_networkNotice = true;
 }
 
 void TerminalNoticeBoard::showNotice(const QString& text)
+{
+    place(text);
+    m_networkNotice = false;
+}
+
+void TerminalNoticeBoard::place(const QString& text)
 {
     // The band is borderless: its inner height is its height.
     const BandLayout& layout = m_terminal.layout();
@@ -32,12 +39,13 @@ void TerminalNoticeBoard::showNotice(const QString& text)
 
 bool TerminalNoticeBoard::noticeVisible() const
 {
-    return m_bubbles.bubbleVisible();
+    return m_networkNotice && m_bubbles.bubbleVisible();
 }
 
 void TerminalNoticeBoard::closeNotice()
 {
-    m_bubbles.closeBubble();
+    if (m_networkNotice)
+        m_bubbles.closeBubble();
 }
 
 } // namespace qb

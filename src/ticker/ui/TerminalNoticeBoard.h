@@ -16,14 +16,20 @@ public:
     TerminalNoticeBoard(const Settings& settings, const Terminal& terminal, BubbleHost& bubbles);
 
     void showNetworkNotice(const QString& text) override;
+    // Any other notice, in the same place. It replaces a network notice and is not closed
+    // by closeNotice: it stays for its time.
     void showNotice(const QString& text) override;
+    // Only the network notice counts.
     bool noticeVisible() const override;
     void closeNotice() override;
 
 private:
+    void place(const QString& text);
+
     const Settings& m_settings;
     const Terminal& m_terminal;
     BubbleHost& m_bubbles;
+    bool m_networkNotice = false; // the bubble last shown holds the network notice
 };
 
 } // namespace qb
