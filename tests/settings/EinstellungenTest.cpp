@@ -5,9 +5,11 @@
 #include "dialogs/BubbleHost.h"
 #include "dialogs/MBoxButton.h"
 #include "dialogs/MeldungHost.h"
+#include "platform/Twips.h"
 #include "settings/PassTest.h"
 #include "settings/PreviewPanel.h"
 #include "settings/SettingsCommand.h"
+#include "settings/SettingsRules.h"
 #include "support/RawSql.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TemplateCopy.h"
@@ -335,18 +337,27 @@ private slots:
                  (QStringList{"topmost on", "startTimer", "FormAktiv 1", "MachLayout"}));
     }
 
-    // Yes to the closing question with a failing check keeps the window open.
+    // Yes to the closing question with a failing check keeps the window open. The bubble
+    // sits on the settings window whichever window is active after the question.
     void yesWithFailingCheckKeepsTheWindow()
     {
         open();
         click("SysopStatusChe");
         click("OnTopChe");
         m_platform->messageAnswers.push_back(MessageAnswer::Yes);
+        QWidget other;
+        other.setGeometry(700, 500, 100, 100);
+        other.show();
+        QApplication::setActiveWindow(&other);
         click("AbbrechenBef");
         QVERIFY(m_window->isVisible());
         QVERIFY(m_bubbles->bubbleVisible());
         QCOMPARE(m_bubbles->bubble()->findChild<QLabel*>()->text(),
                  QStringLiteral("Please enter a password."));
+        const QPoint offsets =
+            SettingsRules::checkBeforeSaving(m_window->working(), true, 1)->bubble;
+        QCOMPARE(m_bubbles->bubble()->targetTwips(),
+                 twips::fromPixels(m_window->frameGeometry()).topLeft() + offsets);
         QVERIFY(m_platform->calls.contains("beep"));
         QVERIFY(!memory().sysopStatus);
     }
