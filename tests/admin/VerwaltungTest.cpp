@@ -147,6 +147,9 @@ private slots:
         button("LoeschenBef")->click();
         QCOMPARE(bench.platform.calls, (QStringList{"message Really delete seleted notes?",
                                                     "message Really delete seleted notes?"}));
+        // Yes and No with the exclamation icon.
+        QCOMPARE(bench.platform.dialogs.back().buttons, MessageButtons::YesNo);
+        QCOMPARE(bench.platform.dialogs.back().icon, MessageIcon::Warning);
         QCOMPARE(texts(), (QStringList{"two", "four"}));
         QCOMPARE(liste()->count(), 2);
         QCOMPARE(liste()->currentRow(), -1);

@@ -318,6 +318,8 @@ private slots:
         bench.platform.messageAnswers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
         click(e, QStringLiteral("OkBef"));
         QCOMPARE(bench.platform.calls.join('|'), asked);
+        QCOMPARE(bench.platform.dialogs.back().buttons, MessageButtons::YesNo);
+        QCOMPARE(bench.platform.dialogs.back().icon, MessageIcon::Question);
         QCOMPARE(bench.stored(bench.lastId()), stored);
         QCOMPARE(e.isVisible(), !yes);
         if (!yes)

@@ -37,7 +37,6 @@ class EinstellungenTest : public QObject
     std::unique_ptr<BubbleHost> m_bubbles;
     std::unique_ptr<MeldungHost> m_questions;
     FakeBand m_band;
-    QStringList m_unexpected;
     QPointer<Einstellungen> m_window;
 
     Settings& memory() { return m_context->settings; }
@@ -90,8 +89,6 @@ private slots:
         memory().Sprache = 1;
         memory().ImmerOben = true;
         m_platform = std::make_unique<ScriptedPlatform>();
-        m_unexpected.clear();
-        m_platform->onUnexpected = [this](const QString& what) { m_unexpected << what; };
         m_bubbles = std::make_unique<BubbleHost>(*m_platform);
         m_questions = std::make_unique<MeldungHost>(*m_platform, memory(), [](double) {});
         m_band = FakeBand{};
@@ -101,7 +98,6 @@ private slots:
     {
         delete m_window;
         m_bubbles.reset();
-        QCOMPARE(m_unexpected, QStringList());
     }
 
     // Every control as stored; the load's own reactions leave the changed flag clear.
@@ -183,8 +179,14 @@ private slots:
         if (changes)
             m_platform->messageAnswers.push_back(MessageAnswer::No);
         m_platform->calls.clear();
+        m_platform->dialogs.clear();
         click("AbbrechenBef");
         QCOMPARE(m_platform->calls.contains("message Save changes?"), changes);
+        if (changes) {
+            // Cancel must be offered: it keeps the window open.
+            QCOMPARE(m_platform->dialogs.back().buttons, MessageButtons::YesNoCancel);
+            QCOMPARE(m_platform->dialogs.back().icon, MessageIcon::Warning);
+        }
         QVERIFY(!window.isVisible());
         QCOMPARE(m_band.calls, restored);
         QCOMPARE(memory(), before);
@@ -219,11 +221,13 @@ private slots:
     {
         memory().Sprache = 2;
         memory().zeigRahmen = true;
+        memory().fensterHgFarbe = 0x654321;
         open();
         click("SpracheOpt1");
         m_platform->colourAnswers.push_back(0x123456);
         click("FarbWahlBef1");
         QVERIFY(m_platform->calls.contains("chooseColour Frame color wählen"));
+        QCOMPARE(m_platform->dialogs.back().colour, 0x654321);
         QCOMPARE(m_window->working().fensterHgFarbe, 0x123456);
         QCOMPARE(m_window->findChild<PreviewPanel*>()->palette().color(QPalette::Window),
                  QColor(0x56, 0x34, 0x12));
@@ -245,6 +249,12 @@ private slots:
         QTest::mouseClick(swatch(3), Qt::LeftButton);
         m_platform->fontAnswers.push_back(FontChoice{"Serif", chosen, false, true, 0});
         click("SchriftWahlBef");
+        // Preset to the working font.
+        const FontChoice preset = m_platform->dialogs.back().font;
+        QCOMPARE(QStringList({preset.name, QString::number(preset.pointSize)}),
+                 QStringList({memory().SchriftName, QString::number(memory().SchriftGroesse)}));
+        QCOMPARE(QList<bool>({preset.bold, preset.italic}),
+                 QList<bool>({memory().SchriftFett, memory().SchriftKursiv}));
         QCOMPARE(int(m_window->working().SchriftGroesse), stored);
         QCOMPARE(m_window->working().SchriftName, QStringLiteral("Serif"));
         QVERIFY(m_window->working().SchriftKursiv);
@@ -283,6 +293,8 @@ private slots:
         m_platform->messageAnswers.push_back(MessageAnswer::Yes);
         click("StandardBef");
         QCOMPARE(m_platform->calls.count("message Standardwerte wirklich wiederherstellen?"), 2);
+        QCOMPARE(m_platform->dialogs.back().buttons, MessageButtons::YesNo);
+        QCOMPARE(m_platform->dialogs.back().icon, MessageIcon::Question);
         const Settings& working = m_window->working();
         QCOMPARE(working.SchriftName, QStringLiteral("Verdana"));
         QCOMPARE(working.notizHgFarbe, 7303023);
@@ -442,6 +454,10 @@ private slots:
             answerQuestion(answer);
         click("BroadcastPfadPan");
         QVERIFY(m_platform->calls.contains("chooseFile Set path to broadcaster"));
+        // Only files named qb.kvl are listed.
+        const ScriptedPlatform::Dialog& file = m_platform->dialogs.front();
+        QCOMPARE(file.start, QStringLiteral("qb.kvl"));
+        QCOMPARE(file.filter, QStringLiteral("qb.kvl (qb.kvl)"));
         QCOMPARE(m_platform->calls.contains("topmost off"), answer >= 0);
         QCOMPARE(m_questions->answer(), answer >= 0 ? answer : 0);
         const QString path = taken ? chosen : QStringLiteral("//old/qb.kvl");
