@@ -85,6 +85,40 @@ TEST(NoteValidation, ErrorsNameTheirField)
     EXPECT_EQ(editorMessageText(EditorMessage::NumberTooLarge, 2), QStringLiteral("Zahl zu groß."));
 }
 
+// Entries that fail two checks at once: the earlier check answers, the later one is not
+// reached (no question is asked after an error).
+TEST(NoteValidation, TheFirstFailingCheckAnswers)
+{
+    const struct
+    {
+        const char* name;
+        NoteDraft draft;
+        const char *english, *asked;
+    } cases[] = {
+        {"blank text before a reversed window",
+         draft(1, {.notiz = " ", .fromTo = true, .fromTime = "10", .toTime = "9"}),
+         "Note text missing.", ""},
+        {"blank text before the missing times", draft(1, {.notiz = " ", .fromTo = true}),
+         "Note text missing.", ""},
+        {"an unreadable time before the missing end", times("25", ""), "Invalid time format.", ""},
+        {"a reversed window before the weekdays", times("10", "9", 2),
+         "End time after starting time!", ""},
+        {"a reversed window before the 31st",
+         draft(3, {.fromTo = true, .fromTime = "10", .toTime = "9", .dayOfMonth = "31"}),
+         "End time after starting time!", ""},
+        {"the missing times, then the weekdays", times("", "", 2), "No weekday selected.",
+         "beep: Start and end time missing -"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString asked;
+        const NoteCheck result = check(c.draft, true, asked);
+        ASSERT_EQ(result.result, NoteCheck::Result::Error);
+        EXPECT_EQ(editorMessageText(*result.message, 1), QString::fromLatin1(c.english));
+        EXPECT_EQ(asked, QString::fromLatin1(c.asked));
+    }
+}
+
 // Yes fills in what is missing (the window shows the filled-in entries) or keeps the day;
 // No stops the save.
 TEST(NoteValidation, QuestionsAndAnswers)
