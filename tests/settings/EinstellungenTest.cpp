@@ -233,6 +233,35 @@ private slots:
                  QColor(0x56, 0x34, 0x12));
     }
 
+    void noteTextColours_data()
+    {
+        QTest::addColumn<int>("element");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("local");
+        QTest::newRow("local note, local colour") << 3 << "FarbWahlBef2" << true;
+        QTest::newRow("local note, broadcast colour") << 3 << "FarbWahlBef3" << false;
+        QTest::newRow("broadcast note, local colour") << 4 << "FarbWahlBef2" << true;
+        QTest::newRow("broadcast note, broadcast colour") << 4 << "FarbWahlBef3" << false;
+    }
+
+    // The two text-colour buttons of the notes: each is preset to its own colour and sets
+    // only that one.
+    void noteTextColours()
+    {
+        QFETCH(int, element);
+        QFETCH(QString, button);
+        QFETCH(bool, local);
+        memory().SchriftFarbe = 0x111111;
+        memory().SchriftFarbe2 = 0x222222;
+        open();
+        QTest::mouseClick(swatch(element), Qt::LeftButton);
+        m_platform->colourAnswers.push_back(0x333333);
+        click(qPrintable(button));
+        QCOMPARE(m_platform->dialogs.back().colour, local ? 0x111111 : 0x222222);
+        QCOMPARE(m_window->working().SchriftFarbe, local ? 0x333333 : 0x111111);
+        QCOMPARE(m_window->working().SchriftFarbe2, local ? 0x222222 : 0x333333);
+    }
+
     void fontChoice_data()
     {
         QTest::addColumn<double>("chosen");
@@ -347,6 +376,21 @@ private slots:
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_band.calls,
                  (QStringList{"topmost on", "startTimer", "FormAktiv 1", "MachLayout"}));
+    }
+
+    // Yes to the closing question with a save that succeeds: stored, in memory, closed, and
+    // the band runs again in the new language.
+    void yesToTheClosingQuestionSaves()
+    {
+        open();
+        click("SpracheOpt2");
+        m_platform->messageAnswers.push_back(MessageAnswer::Yes);
+        click("AbbrechenBef");
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(memory().Sprache, qint16(2));
+        QCOMPARE(RawSql(m_file->path()).scalar("SELECT Sprache FROM Einstellungen").toInt(), 2);
+        QCOMPARE(m_band.calls.mid(m_band.calls.size() - 5),
+                 restored + QStringList{"SpracheEinstellen"});
     }
 
     // Yes to the closing question with a failing check keeps the window open. The bubble
