@@ -116,6 +116,14 @@ void BandPicture::setContent(const QVector<TickerEntry>& entries, bool trailingS
     }
 }
 
+qsizetype BandPicture::glyphCount() const
+{
+    qsizetype count = 0;
+    for (const Piece& piece : m_pieces)
+        count += piece.glyphs.size();
+    return count;
+}
+
 void BandPicture::setGeometry(QSize band, int textTop, qreal devicePixelRatio)
 {
     if (band == m_band && textTop == m_textTop && devicePixelRatio == m_devicePixelRatio)

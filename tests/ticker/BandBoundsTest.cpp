@@ -3,8 +3,10 @@
 #include "support/RawSql.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TemplateCopy.h"
+#include "ticker/BandText.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/Terminal.h"
+#include "ticker/ui/TickerWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,6 +31,21 @@ public:
     void closeNotice() override {}
 };
 
+// A feed of one fixed text, handed to the band at its next tick.
+class FixedFeed final : public TickerFeed
+{
+public:
+    explicit FixedFeed(QVector<TickerEntry> entries) : m_entries(std::move(entries)) {}
+    void waitForNetwork(const QDateTime&) override {}
+    bool NotizMachen(const QDateTime&) override { return std::exchange(m_changed, false); }
+    const QVector<TickerEntry>& entries() const override { return m_entries; }
+    void requestRebuild() override {}
+
+private:
+    QVector<TickerEntry> m_entries;
+    bool m_changed = true;
+};
+
 // Nanoseconds this thread has waited for a processor so far (the kernel's scheduler
 // statistics); 0 where the kernel does not keep them.
 qint64 runQueueWait()
@@ -42,7 +59,7 @@ qint64 runQueueWait()
 } // namespace
 
 // What the band may cost whatever it is given: a locked database file must not hold up a
-// tick.
+// tick, a note of a megabyte must not be laid out or drawn whole.
 class BandBoundsTest : public QObject
 {
     Q_OBJECT
@@ -103,6 +120,39 @@ private slots:
         QVERIFY2(best < 100, qPrintable(QStringLiteral("a tick took %1 ms").arg(best)));
         // The entries of the last read stay while the files are locked.
         QCOMPARE(band.AnzeigeText().count(QStringLiteral("kept")), 2);
+    }
+
+    // A note of a megabyte: the band lays out a stretch of it bounded whatever its length,
+    // and draws only the tiles its width shows, also while it scrolls.
+    void aMegabyteNoteCostsWhatTheBandShows()
+    {
+        Settings settings;
+        settings.Sprache = 1;
+        settings.SchriftName = QStringLiteral("DejaVu Sans");
+        settings.SchriftGroesse = 8;
+        settings.Speed = 150;
+        ScriptedPlatform platform;
+        FixedClock clock(QDateTime(QDate(2026, 12, 4), QTime(10, 0)));
+        FixedFeed feed({{TickerSource::Local, QStringLiteral("megabyte ").repeated(1 << 17)}});
+        Terminal band(settings, platform, clock, feed);
+        band.Timer1().stop();
+        band.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&band.ticker()));
+        band.tick(); // takes the text
+
+        const BandPicture& picture = band.ticker().picture();
+        // The shown stretch of the note, its ellipsis, the separator and the blanks.
+        QVERIFY(picture.glyphCount() <= bandTextLimit + 16);
+        const int bandWidth = band.ticker().width();
+        QVERIFY(picture.copyWidth() > 2 * bandWidth); // more than the band shows
+        const int shownTiles = bandWidth / BandPicture::tileWidth + 2;
+        for (int tick = 0; tick < 200; ++tick) {
+            band.tick();
+            QVERIFY2(picture.cachedTiles() <= shownTiles,
+                     qPrintable(QStringLiteral("%1 tiles at tick %2")
+                                    .arg(picture.cachedTiles())
+                                    .arg(tick)));
+        }
     }
 };
 
