@@ -1,8 +1,9 @@
-#include "admin/ListenZeile.h"
 #include "admin/ui/Verwaltung.h"
+#include "admin/ListenZeile.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Twips.h"
 #include "support/NoteWindowBench.h"
+#include "support/Wording.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -66,6 +67,7 @@ private slots:
     void cleanup()
     {
         window.reset();
+        bench.settings.Sprache = 1;
         bench.platform.calls.clear();
     }
 
@@ -134,6 +136,29 @@ private slots:
                      QTest::mouseDClick(liste()->viewport(), Qt::LeftButton, {}, four.center());
                  }),
                  QStringLiteral("four"));
+    }
+
+    // Captions and the delete question word for word in both languages.
+    void wordingInBothLanguages()
+    {
+        static constexpr Wording captions[] = {
+            {"windowTitle", u"Quillaband - Notizverwaltung", u"Quillaband - Notes administration"},
+            {"BearbeitenBef", u"&Erste markierte Notiz bearbeiten", u"&Edit first selected note"},
+            {"LoeschenBef", u"Markierte Notizen &löschen", u"De&lete selected notes"},
+            {"EndeBef", u"S&chließen", u"&Close"},
+        };
+        const Wording question{"", u"Markierte Notizen wirklich löschen?",
+                               u"Really delete seleted notes?"};
+        for (const int sprache : {1, 2}) {
+            bench.settings.Sprache = static_cast<qint16>(sprache);
+            open({"one"});
+            for (const Wording& row : captions)
+                QCOMPARE(shownText(*window, QString::fromLatin1(row.control)), row.in(sprache));
+            mark({0});
+            bench.platform.messageAnswers = {MessageAnswer::No};
+            button("LoeschenBef")->click();
+            QCOMPARE(bench.platform.dialogs.back().text, question.in(sprache));
+        }
     }
 
     // Yes deletes exactly the marked notes, bottom-up; No changes nothing.
