@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -76,10 +77,12 @@ private slots:
         QTemporaryDir folder; // the network-error marker's folder
         const QString previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
+        const auto restore = qScopeGuard([&previous] { QDir::setCurrent(previous); });
         TemplateCopy local, broadcaster;
         for (const TemplateCopy* file : {&local, &broadcaster})
-            QCOMPARE(RawSql(file->path()).exec("INSERT INTO Notizen (inhalt, Rhythmus) "
-                                               "VALUES ('kept', 0)"),
+            QCOMPARE(RawSql(file->path())
+                         .exec("INSERT INTO Notizen (inhalt, Rhythmus) "
+                               "VALUES ('kept', 0)"),
                      QString());
         AppContext context;
         QString reason;
@@ -116,7 +119,6 @@ private slots:
         }
         for (RawSql* lock : {&localLock, &broadcasterLock})
             lock->exec(QStringLiteral("ROLLBACK"));
-        QDir::setCurrent(previous);
         QVERIFY2(best < 100, qPrintable(QStringLiteral("a tick took %1 ms").arg(best)));
         // The entries of the last read stay while the files are locked.
         QCOMPARE(band.AnzeigeText().count(QStringLiteral("kept")), 2);
@@ -148,10 +150,10 @@ private slots:
         const int shownTiles = bandWidth / BandPicture::tileWidth + 2;
         for (int tick = 0; tick < 200; ++tick) {
             band.tick();
-            QVERIFY2(picture.cachedTiles() <= shownTiles,
-                     qPrintable(QStringLiteral("%1 tiles at tick %2")
-                                    .arg(picture.cachedTiles())
-                                    .arg(tick)));
+            QVERIFY2(
+                picture.cachedTiles() <= shownTiles,
+                qPrintable(
+                    QStringLiteral("%1 tiles at tick %2").arg(picture.cachedTiles()).arg(tick)));
         }
     }
 };
