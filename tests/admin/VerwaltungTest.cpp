@@ -152,8 +152,7 @@ private slots:
         for (const int sprache : {1, 2}) {
             bench.settings.Sprache = static_cast<qint16>(sprache);
             open({"one"});
-            for (const Wording& row : captions)
-                QCOMPARE(shownText(*window, QString::fromLatin1(row.control)), row.in(sprache));
+            compareShown(*window, captions, sprache);
             mark({0});
             bench.platform.messageAnswers = {MessageAnswer::No};
             button("LoeschenBef")->click();

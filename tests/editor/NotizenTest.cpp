@@ -382,8 +382,7 @@ private slots:
         for (const int sprache : {1, 2}) {
             bench.settings.Sprache = static_cast<qint16>(sprache);
             Notizen& e = open();
-            for (const Wording& row : captions)
-                QCOMPARE(shownText(e, QString::fromLatin1(row.control)), row.in(sprache));
+            compareShown(e, captions, sprache);
             QCOMPARE(child<QComboBox>(e, QStringLiteral("MonatJah(3)"))->itemText(2),
                      sprache == 1 ? QStringLiteral("March") : QStringLiteral("März"));
             QCOMPARE(child<QComboBox>(e, QStringLiteral("WoTagCom"))->itemText(3),

@@ -77,26 +77,26 @@ private slots:
             MeldungHost questions(platform, context.settings, [](double) {});
             Einstellungen window(context, platform, band, bubbles, questions);
             window.show();
-            for (const Wording& row : captions) {
-                QCOMPARE(shownText(window, QString::fromLatin1(row.control)), row.in(sprache));
-            }
+            compareShown(window, captions, sprache);
         }
         using namespace SettingsTexts;
-        const std::pair<QString (*)(int), std::pair<const char16_t*, const char16_t*>> messages[] = {
-            {sysopRequired,
-             {u"Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein.",
-              u"Sysop mode required with enabled broadcast mode."}},
-            {enterPassword, {u"Bitte Passwort eingeben.", u"Please enter a password."}},
-            {specifyPath,
-             {u"Bitte einen Pfad zum Broadcaster einstellen.", u"Please specify a broadcast path."}},
-            {resetQuestion,
-             {u"Standardwerte wirklich wiederherstellen?", u"Really reset to default values?"}},
-            {saveQuestion, {u"Änderungen speichern?", u"Save changes?"}},
-            {pathDialogTitle, {u"Pfad zum Broadcaster festlegen", u"Set path to broadcaster"}},
-            {pathQuestion,
-             {u"Broadcast-Pfad muss auf anderen Computer weisen - diesen Pfad wirklich wählen?",
-              u"Broadcast path has to point at another computer - really set this path?"}},
-        };
+        const std::pair<QString (*)(int), std::pair<const char16_t*, const char16_t*>> messages[] =
+            {
+                {sysopRequired,
+                 {u"Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein.",
+                  u"Sysop mode required with enabled broadcast mode."}},
+                {enterPassword, {u"Bitte Passwort eingeben.", u"Please enter a password."}},
+                {specifyPath,
+                 {u"Bitte einen Pfad zum Broadcaster einstellen.",
+                  u"Please specify a broadcast path."}},
+                {resetQuestion,
+                 {u"Standardwerte wirklich wiederherstellen?", u"Really reset to default values?"}},
+                {saveQuestion, {u"Änderungen speichern?", u"Save changes?"}},
+                {pathDialogTitle, {u"Pfad zum Broadcaster festlegen", u"Set path to broadcaster"}},
+                {pathQuestion,
+                 {u"Broadcast-Pfad muss auf anderen Computer weisen - diesen Pfad wirklich wählen?",
+                  u"Broadcast path has to point at another computer - really set this path?"}},
+            };
         for (const auto& [text, wording] : messages) {
             QCOMPARE(text(2), QString::fromUtf16(wording.first));
             QCOMPARE(text(1), QString::fromUtf16(wording.second));
@@ -124,9 +124,7 @@ private slots:
             QTest::keyClicks(prompt.findChild<QWidget*>(QStringLiteral("PaßText")),
                              QStringLiteral("wrong"));
             QTest::keyClick(prompt.findChild<QWidget*>(QStringLiteral("PaßText")), Qt::Key_Return);
-            for (const Wording& row : captions) {
-                QCOMPARE(shownText(prompt, QString::fromLatin1(row.control)), row.in(sprache));
-            }
+            compareShown(prompt, captions, sprache);
         }
     }
 };

@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QString>
+#include <QTest>
 #include <QWidget>
+
+#include <cstddef>
 
 namespace qb::test {
 
@@ -36,6 +39,14 @@ inline QString shownText(const QWidget& window, const QString& control)
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
         return button->text();
     return widget->accessibleName();
+}
+
+// Every row against what the window shows for it in the language.
+template <std::size_t N>
+void compareShown(const QWidget& window, const Wording (&rows)[N], int sprache)
+{
+    for (const Wording& row : rows)
+        QCOMPARE(shownText(window, QString::fromLatin1(row.control)), row.in(sprache));
 }
 
 } // namespace qb::test
