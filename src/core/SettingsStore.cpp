@@ -77,6 +77,7 @@ public:
     {
         return m_set.value(QString::fromLatin1(column));
     }
+    bool has(const char* column) const { return m_set.hasColumn(QString::fromLatin1(column)); }
 
 private:
     RecordSet& m_set;
@@ -113,7 +114,10 @@ void loadShared(const Row& row, Settings& s)
     take(s.eigeneErlauben, boolValue(row["eigeneErlauben"]));
     take(s.zeigDatum, boolValue(row["zeigDatum"]));
     take(s.zeigRahmen, boolValue(row["zeigRahmen"]));
+    // A table without the column keeps the speed, like the other optional columns.
     const auto speed = int16Value(row["Speed"]);
+    if (!row.has("Speed"))
+        return;
     if (row["Speed"].isNull() || (speed && *speed < Settings::minimumSpeed))
         s.Speed = Settings::defaultSpeed;
     else

@@ -44,6 +44,18 @@ void BubbleHost::BubbleZeigen(double offsetX, double offsetY, const QString& tex
     QWidget* anchor = QApplication::activeWindow();
     if (!anchor || qobject_cast<FliegBubble*>(anchor))
         anchor = m_fallbackAnchor;
+    show(anchor, offsetX, offsetY, text);
+}
+
+void BubbleHost::BubbleZeigen(QWidget& anchor, double offsetX, double offsetY, const QString& text)
+{
+    closeBubble();
+    QCoreApplication::processEvents();
+    show(&anchor, offsetX, offsetY, text);
+}
+
+void BubbleHost::show(QWidget* anchor, double offsetX, double offsetY, const QString& text)
+{
     const QPoint origin = anchor ? anchor->frameGeometry().topLeft() : QPoint();
     const QPoint target(
         twips::fromPixels(origin.x()) + static_cast<int>(std::nearbyint(offsetX)),

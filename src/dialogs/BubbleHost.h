@@ -26,12 +26,17 @@ public:
     // rounded to whole twips, halves to even) from the top-left corner of the active
     // window. Returns at once; the bubble slides in on its own.
     void BubbleZeigen(double offsetX, double offsetY, const QString& text);
+    // The same, with the offsets counted from the corner of the given window, whichever
+    // window is active (after a question box closed there may be none).
+    void BubbleZeigen(QWidget& anchor, double offsetX, double offsetY, const QString& text);
 
     bool bubbleVisible() const;
     void closeBubble();
     FliegBubble* bubble() const { return m_bubble; }
 
 private:
+    void show(QWidget* anchor, double offsetX, double offsetY, const QString& text);
+
     Platform& m_platform;
     QPointer<QWidget> m_fallbackAnchor;
     QPointer<FliegBubble> m_bubble;

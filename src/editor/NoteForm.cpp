@@ -10,9 +10,10 @@ namespace qb {
 
 namespace {
 
+// A stored time outside the day (a damaged row) shows as the nearest end of the day.
 QString hhmm(double fraction)
 {
-    const int minutes = sekundenDesTages(fraction) / 60;
+    const int minutes = sekundenDesTages(std::clamp(fraction, 0.0, 1.0)) / 60;
     return QStringLiteral("%1:%2")
         .arg(minutes / 60 % 24, 2, 10, QLatin1Char('0'))
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));

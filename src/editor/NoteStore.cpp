@@ -1,5 +1,6 @@
 #include "editor/NoteStore.h"
 
+#include "core/LineBreaks.h"
 #include "core/RecordSet.h"
 #include "schedule/NoteRow.h"
 
@@ -28,7 +29,7 @@ StoreResult NotizSpeichern(RecordSet& notes, std::optional<qint64> id, const QSt
     } else if (!notes.addNew()) {
         return failed(notes);
     }
-    bool written = notes.setValue(NoteRow::colInhalt, inhalt);
+    bool written = notes.setValue(NoteRow::colInhalt, joinedLines(inhalt));
     const NoteColumns columns = scheduleColumns(schedule);
     for (auto column = columns.cbegin(); written && column != columns.cend(); ++column)
         written = notes.setValue(column.key(), column.value());

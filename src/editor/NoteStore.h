@@ -22,7 +22,8 @@ struct StoreResult
 
 // Writes a note into the Notizen record set: a new row when id is empty, otherwise the row
 // with that ID, found again by "ID = n" (NotFound when it was deleted meanwhile: no other
-// row and no new one is written). inhalt is stored as typed; the schedule's columns are
+// row and no new one is written). inhalt is stored as typed, except that a note is one
+// line: each line break (a pasted one) is stored as a blank. The schedule's columns are
 // those of scheduleColumns, and the columns it leaves out keep their contents. The row is
 // written by one statement, so a failure leaves it as it was.
 StoreResult NotizSpeichern(RecordSet& notes, std::optional<qint64> id, const QString& inhalt,

@@ -72,7 +72,8 @@ std::optional<qint64> readInteger(const QVariant& value, qint64 low, qint64 high
     return number;
 }
 
-// A fraction of a day: finite and within 0..1.
+// A fraction of a day as stored: any finite number. The range is judged by the evaluation,
+// after the whole-day rule has seen the two values.
 std::optional<double> readTime(const QVariant& value)
 {
     if (value.isNull())
@@ -89,7 +90,7 @@ std::optional<double> readTime(const QVariant& value)
     } else {
         return std::nullopt;
     }
-    if (!std::isfinite(d) || d < 0.0 || d > 1.0)
+    if (!std::isfinite(d))
         return std::nullopt;
     return d;
 }

@@ -33,8 +33,8 @@ public:
     std::optional<qint32> ID;
     QString inhalt;                 // NULL reads as an empty text
     std::optional<qint16> Rhythmus; // 0 permanent, 1 daily, 2 weekly, 3 monthly, 4 yearly
-    std::optional<double> UhrVon;   // fraction of a day, finite and within 0..1
-    std::optional<double> UhrBis;   // fraction of a day, finite and within 0..1
+    std::optional<double> UhrVon;   // fraction of a day, finite (not necessarily 0..1)
+    std::optional<double> UhrBis;   // fraction of a day, finite (not necessarily 0..1)
     std::optional<Days> StartDatum; // from 'YYYY-MM-DD' text (or a date value)
     std::optional<qint16> Dauer;    // weeks from StartDatum; 0 = no end
     std::optional<qint16> Vorher;   // days in advance
@@ -45,7 +45,8 @@ public:
     // - integers (ID, Rhythmus, Dauer, Vorher): integer values, whole-numbered finite
     //   doubles and texts holding a decimal integer, within the column's range (32 or
     //   16 bits); anything else is empty;
-    // - times (UhrVon, UhrBis): numbers or numeric texts that are finite and within 0..1;
+    // - times (UhrVon, UhrBis): numbers or numeric texts that are finite; a pair summing
+    //   to 0 is the whole day, and only then does a time outside 0..1 make sense;
     // - StartDatum: a text of exactly the form YYYY-MM-DD naming an existing date, or a
     //   date or date-time value, with a year from firstAcceptedYear to lastAcceptedYear;
     // - texts (inhalt, RhyDetails): any non-NULL value, converted to text.

@@ -16,6 +16,10 @@ bool inTimeWindow(const NoteRow& row, int secondOfDay)
     // The whole day is recognised by the sum of the two stored values.
     if (*row.UhrVon + *row.UhrBis == 0)
         return true;
+    // Otherwise a time outside the day cannot be compared with the clock: never due.
+    const auto withinDay = [](double fraction) { return fraction >= 0.0 && fraction <= 1.0; };
+    if (!withinDay(*row.UhrVon) || !withinDay(*row.UhrBis))
+        return false;
     return sekundenDesTages(*row.UhrVon) <= secondOfDay &&
            secondOfDay <= sekundenDesTages(*row.UhrBis);
 }

@@ -13,7 +13,7 @@ constexpr double bruchteilAusMinuten(int minutes)
 
 // The whole seconds after midnight of a stored fraction, rounded to the nearest second, so
 // 17/24 + 30/1440 is exactly 63000 whatever the last bit of the double.
-// Precondition: 0 <= fraction <= 1 (as NoteRow guarantees); result 0..86400.
+// Precondition: 0 <= fraction <= 1 (callers check); result 0..86400.
 constexpr int sekundenDesTages(double fraction)
 {
     return static_cast<int>(fraction * 86400.0 + 0.5);

@@ -1,44 +1,86 @@
 #include "BroadcastPath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <sys/vfs.h>
 
 namespace qb {
 
 namespace {
 
-// statfs magic numbers of the network file systems.
-constexpr unsigned long nfsMagic = 0x6969;
-constexpr unsigned long smbMagic = 0x517B;
-constexpr unsigned long cifsMagic = 0xFF534D42;
-constexpr unsigned long smb2Magic = 0xFE534D42;
-constexpr unsigned long afsMagic = 0x5346414F;
-constexpr unsigned long kafsMagic = 0x6B414653;
-constexpr unsigned long v9fsMagic = 0x01021997;
-constexpr unsigned long fuseMagic = 0x65735546;
-
-// The type of the mount that holds the (canonical) path, by the longest mount point.
-QString mountTypeOf(const QString& path)
+// A field of the mount table: blanks, tabs, line breaks and backslashes are written as
+// three-digit octal escapes (\040, \011, \012, \134).
+QString unescapeMountField(const QByteArray& field)
 {
-    QFile mounts(QStringLiteral("/proc/self/mounts"));
-    if (!mounts.open(QIODevice::ReadOnly))
-        return QString();
-    QString best;
+    QByteArray plain;
+    plain.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const auto isOctal = [&](qsizetype at) { return field[at] >= '0' && field[at] <= '7'; };
+        if (field[i] == '\\' && i + 3 < field.size() && isOctal(i + 1) && isOctal(i + 2) &&
+            isOctal(i + 3)) {
+            plain.append(static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
+                                           (field[i + 3] - '0')));
+            i += 3;
+        } else {
+            plain.append(field[i]);
+        }
+    }
+    return QString::fromUtf8(plain);
+}
+
+// The path as the mount table sees it: symbolic links resolved where the file exists.
+QString resolvedPath(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+// Whether a mount of this type reaches another computer.
+bool isNetworkMountType(const QString& type)
+{
+    static const QStringList network = {
+        QStringLiteral("nfs"),
+        QStringLiteral("nfs4"),
+        QStringLiteral("cifs"),
+        QStringLiteral("smb3"),
+        QStringLiteral("smbfs"),
+        QStringLiteral("afs"),
+        QStringLiteral("9p"),
+        QStringLiteral("ncpfs"),
+        QStringLiteral("ncp"),
+        QStringLiteral("ceph"),
+        QStringLiteral("lustre"),
+        QStringLiteral("davfs"),
+        QStringLiteral("fuse.sshfs"),
+        QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("fuse.smbnetfs"),
+        QStringLiteral("fuse.kio-fuse"),
+        QStringLiteral("fuse.rclone"),
+        QStringLiteral("fuse.glusterfs"),
+        QStringLiteral("fuse.ceph-fuse"),
+        QStringLiteral("fuse.curlftpfs"),
+    };
+    return network.contains(type);
+}
+
+// The type of the mount holding an absolute, clean path; empty when no entry holds it.
+QString mountTypeOf(const QString& path, const QByteArray& mountTable)
+{
+    qsizetype bestLength = -1;
     QString type;
-    for (const QByteArray& line : mounts.readAll().split('\n')) {
+    for (const QByteArray& line : mountTable.split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
         if (fields.size() < 3)
             continue;
-        // Blanks in mount points are written as \040.
-        const QString point =
-            QString::fromUtf8(fields[1]).replace(QStringLiteral("\\040"), QStringLiteral(" "));
+        const QString point = unescapeMountField(fields[1]);
         const bool holds = point == QStringLiteral("/") || path == point ||
                            path.startsWith(point + QLatin1Char('/'));
-        if (holds && point.size() >= best.size()) {
-            best = point;
-            type = QString::fromUtf8(fields[2]);
+        // A later mount on the same point hides the earlier one.
+        if (holds && point.size() >= bestLength) {
+            bestLength = point.size();
+            type = unescapeMountField(fields[2]);
         }
     }
     return type;
@@ -46,46 +88,18 @@ QString mountTypeOf(const QString& path)
 
 } // namespace
 
-bool isNetworkMountType(const QString& type)
+bool liesOnOtherComputer(const QString& path, const QByteArray& mountTable)
 {
-    static const QStringList kernel = {
-        QStringLiteral("nfs"),  QStringLiteral("nfs4"),  QStringLiteral("cifs"),
-        QStringLiteral("smb3"), QStringLiteral("smbfs"), QStringLiteral("afs"),
-        QStringLiteral("9p"),   QStringLiteral("ncpfs"), QStringLiteral("ceph"),
-    };
-    static const QStringList fuse = {
-        QStringLiteral("fuse.sshfs"),     QStringLiteral("fuse.gvfsd-fuse"),
-        QStringLiteral("fuse.smbnetfs"),  QStringLiteral("fuse.kio-fuse"),
-        QStringLiteral("fuse.rclone"),    QStringLiteral("fuse.glusterfs"),
-        QStringLiteral("fuse.curlftpfs"),
-    };
-    return kernel.contains(type) || fuse.contains(type);
+    if (path.startsWith(QStringLiteral("//")) || path.startsWith(QStringLiteral("\\\\")))
+        return true;
+    return isNetworkMountType(mountTypeOf(resolvedPath(path), mountTable));
 }
 
 bool liesOnOtherComputer(const QString& path)
 {
-    if (path.startsWith(QStringLiteral("//")) || path.startsWith(QStringLiteral("\\\\")))
-        return true;
-    struct statfs info
-    {
-    };
-    if (statfs(QFile::encodeName(path).constData(), &info) != 0)
-        return false;
-    switch (static_cast<unsigned long>(info.f_type)) {
-    case nfsMagic:
-    case smbMagic:
-    case cifsMagic:
-    case smb2Magic:
-    case afsMagic:
-    case kafsMagic:
-    case v9fsMagic:
-        return true;
-    case fuseMagic:
-        // FUSE also carries local file systems: its mount type tells them apart.
-        return isNetworkMountType(mountTypeOf(QFileInfo(path).canonicalFilePath()));
-    default:
-        return false;
-    }
+    QFile mounts(QStringLiteral("/proc/self/mounts"));
+    const QByteArray table = mounts.open(QIODevice::ReadOnly) ? mounts.readAll() : QByteArray();
+    return liesOnOtherComputer(path, table);
 }
 
 } // namespace qb

@@ -353,7 +353,8 @@ bool Einstellungen::speichern()
     if (const auto failure = SettingsRules::checkBeforeSaving(m_working, m_passwortTex->isEnabled(),
                                                               m_working.Sprache)) {
         m_platform.beep();
-        m_bubbles.BubbleZeigen(failure->bubble.x(), failure->bubble.y(), failure->text);
+        // On this window: after the closing question no window may be active.
+        m_bubbles.BubbleZeigen(*this, failure->bubble.x(), failure->bubble.y(), failure->text);
         return false;
     }
     const SaveOutcome outcome = EinstellungenUebernehmen(m_context, m_working, m_band);

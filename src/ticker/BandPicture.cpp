@@ -40,15 +40,19 @@ void BandPicture::setContent(const QVector<TickerEntry>& entries, bool trailingS
     if (entries.isEmpty())
         return;
 
-    // 1. The copy's text and the colour of each stretch of it.
+    // 1. The copy's text and the colour of each stretch of it. Each entry is a first-strong
+    //    isolate, so its direction, and any override or embedding left open in it, stays
+    //    inside it: no note reorders another.
     const QString blank = QStringLiteral(" ");
+    const QChar isolate(0x2068);    // FIRST STRONG ISOLATE
+    const QChar endIsolate(0x2069); // POP DIRECTIONAL ISOLATE
     QString text;
     QVector<ColourRange> ranges;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const TickerEntry& entry = entries[i];
-        ranges.append({static_cast<int>(text.size()), static_cast<int>(entry.text.size() + 1),
+        ranges.append({static_cast<int>(text.size()), static_cast<int>(entry.text.size() + 3),
                        entry.source == TickerSource::Local});
-        text += entry.text + blank;
+        text += isolate + entry.text + endIsolate + blank;
         if (i + 1 < entries.size() || trailingSeparator) {
             const QString separator = ProgramValues::Trenner + blank;
             ranges.append({static_cast<int>(text.size()), static_cast<int>(separator.size()),
@@ -62,6 +66,8 @@ void BandPicture::setContent(const QVector<TickerEntry>& entries, bool trailingS
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     option.setFlags(QTextOption::IncludeTrailingSpaces);
+    // The entries follow each other from left to right, whatever their scripts.
+    option.setTextDirection(Qt::LeftToRight);
     layout.setTextOption(option);
     layout.setCacheEnabled(false);
     layout.beginLayout();
@@ -108,6 +114,14 @@ void BandPicture::setContent(const QVector<TickerEntry>& entries, bool trailingS
             }
         }
     }
+}
+
+qsizetype BandPicture::glyphCount() const
+{
+    qsizetype count = 0;
+    for (const Piece& piece : m_pieces)
+        count += piece.glyphs.size();
+    return count;
 }
 
 void BandPicture::setGeometry(QSize band, int textTop, qreal devicePixelRatio)

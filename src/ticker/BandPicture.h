@@ -55,6 +55,8 @@ public:
     void paint(QPainter& painter, const QVector<int>& copyX, const QRect& area);
 
     int cachedTiles() const { return static_cast<int>(m_tiles.size()); }
+    // The glyphs laid out for one copy.
+    qsizetype glyphCount() const;
 
 private:
     // Up to glyphsPerPiece glyphs of one font and colour. Positions are kept as offsets

@@ -1,18 +1,10 @@
 #include "BandText.h"
 
+#include "core/LineBreaks.h"
+
 #include <QTextBoundaryFinder>
 
 namespace qb {
-
-namespace {
-
-bool isLineBreak(QChar c)
-{
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') ||
-           c == QChar(0x2028) || c == QChar(0x2029);
-}
-
-} // namespace
 
 QString bandText(const QString& inhalt)
 {
@@ -21,7 +13,7 @@ QString bandText(const QString& inhalt)
     qsizetype i = 0;
     for (; i < inhalt.size() && shown.size() <= bandTextLimit; ++i) {
         const QChar c = inhalt[i];
-        if (isLineBreak(c)) {
+        if (isLineBreak(c.unicode()) || c == QLatin1Char('\t')) {
             // CR LF is one line break.
             if (c == QLatin1Char('\r') && i + 1 < inhalt.size() &&
                 inhalt[i + 1] == QLatin1Char('\n'))

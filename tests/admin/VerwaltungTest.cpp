@@ -1,8 +1,9 @@
-#include "admin/ListenZeile.h"
 #include "admin/ui/Verwaltung.h"
+#include "admin/ListenZeile.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Twips.h"
 #include "support/NoteWindowBench.h"
+#include "support/Wording.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -66,6 +67,7 @@ private slots:
     void cleanup()
     {
         window.reset();
+        bench.settings.Sprache = 1;
         bench.platform.calls.clear();
     }
 
@@ -136,6 +138,28 @@ private slots:
                  QStringLiteral("four"));
     }
 
+    // Captions and the delete question word for word in both languages.
+    void wordingInBothLanguages()
+    {
+        static constexpr Wording captions[] = {
+            {"windowTitle", u"Quillaband - Notizverwaltung", u"Quillaband - Notes administration"},
+            {"BearbeitenBef", u"&Erste markierte Notiz bearbeiten", u"&Edit first selected note"},
+            {"LoeschenBef", u"Markierte Notizen &löschen", u"De&lete selected notes"},
+            {"EndeBef", u"S&chließen", u"&Close"},
+        };
+        const Wording question{"", u"Markierte Notizen wirklich löschen?",
+                               u"Really delete seleted notes?"};
+        for (const int sprache : {1, 2}) {
+            bench.settings.Sprache = static_cast<qint16>(sprache);
+            open({"one"});
+            compareShown(*window, captions, sprache);
+            mark({0});
+            bench.platform.messageAnswers = {MessageAnswer::No};
+            button("LoeschenBef")->click();
+            QCOMPARE(bench.platform.dialogs.back().text, question.in(sprache));
+        }
+    }
+
     // Yes deletes exactly the marked notes, bottom-up; No changes nothing.
     void deletesTheMarkedNotes()
     {
@@ -147,6 +171,9 @@ private slots:
         button("LoeschenBef")->click();
         QCOMPARE(bench.platform.calls, (QStringList{"message Really delete seleted notes?",
                                                     "message Really delete seleted notes?"}));
+        // Yes and No with the exclamation icon.
+        QCOMPARE(bench.platform.dialogs.back().buttons, MessageButtons::YesNo);
+        QCOMPARE(bench.platform.dialogs.back().icon, MessageIcon::Warning);
         QCOMPARE(texts(), (QStringList{"two", "four"}));
         QCOMPARE(liste()->count(), 2);
         QCOMPARE(liste()->currentRow(), -1);

@@ -132,6 +132,18 @@ TEST_F(NotesCommandTest, ListAndDuePrintTheTableAndTheTickerEntries)
     }
 }
 
+// Stored daily rows whose times lie outside the day: the whole-day rule sees the two
+// stored values before any range check, and otherwise such a row is never due.
+TEST_F(NotesCommandTest, WholeDayRuleHoldsForStoredTimesOutsideTheDay)
+{
+    ASSERT_EQ(RawSql(local.path())
+                  .exec("INSERT INTO Notizen (inhalt, Rhythmus, UhrVon, UhrBis) VALUES "
+                        "('Sum0', 1, -0.25, 0.25), ('Early', 1, -0.25, 0.5), "
+                        "('Late', 1, 0.25, 1.5)"),
+              QString());
+    EXPECT_EQ(cmd("due --at 2026-03-10T09:00:00"), "0|L\tSum0\n|");
+}
+
 // Every ID is checked before anything is deleted; list shows the gaps.
 TEST_F(NotesCommandTest, RemoveDeletesAllGivenIdsOrNone)
 {

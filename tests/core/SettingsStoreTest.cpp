@@ -132,6 +132,28 @@ TEST(EinstellungenLaden, LoadRules)
     }
 }
 
+// Optional columns that an older table lacks keep their values, for the local row and
+// for the broadcaster's.
+TEST(EinstellungenLaden, MissingOptionalColumnsKeepTheirValues)
+{
+    TemplateCopy file;
+    for (const char* column : {"Speed", "sysopStatus", "broadcastStatus"})
+        ASSERT_EQ(RawSql(file.path())
+                      .exec(QStringLiteral("ALTER TABLE Einstellungen DROP COLUMN ") +
+                            QString::fromLatin1(column)),
+                  QString());
+    Database db;
+    db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadWrite);
+    RecordSet row{db, QStringLiteral("Einstellungen")};
+    row.open();
+    Settings s = marked();
+    EinstellungenLaden(row, s);
+    EXPECT_EQ(QList<int>({s.Speed, s.sysopStatus, s.broadcastStatus}), QList<int>({18, 1, 1}));
+    s.Speed = 19;
+    BroadcastEinstellungenLaden(row, s);
+    EXPECT_EQ(s.Speed, 19);
+}
+
 // The template's row loads as a working first start.
 TEST(EinstellungenLaden, TemplateRow)
 {

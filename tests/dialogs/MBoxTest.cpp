@@ -64,8 +64,10 @@ private slots:
         QTest::newRow("2 yes and no")
             << 2 << 1 << QStringList{"OK", "Yes", "No"}
             << QList<QRect>{hidden, {98, 137, 60, 17}, {162, 137, 60, 17}};
-        QTest::newRow("3 two quarters and a half")
-            << 3 << 1 << QStringList{"OK", "Yes", "No"}
+        QTest::newRow("1 cancel, English") << 1 << 1 << QStringList{"Cancel", "Yes", "No"}
+                                           << QList<QRect>{{98, 137, 124, 17}, hidden, hidden};
+        QTest::newRow("3 two quarters and a half, German")
+            << 3 << 2 << QStringList{"OK", "Ja", "Nein"}
             << QList<QRect>{{160, 137, 60, 17}, {98, 137, 29, 17}, {129, 137, 29, 17}};
         QTest::newRow("4 OK") << 4 << 1 << QStringList{"OK", "Yes", "No"}
                               << QList<QRect>{{98, 137, 124, 17}, hidden, hidden};

@@ -163,7 +163,8 @@ TEST(NoteStore, EditKeepsColumnsItDoesNotWrite)
     ASSERT_EQ(first.status, StoreResult::Status::Stored);
 
     weekly.timeControl = false;
-    weekly.notiz = QStringLiteral("now permanent");
+    // A pasted line break is stored as a blank: the note is one line.
+    weekly.notiz = QStringLiteral("now\r\npermanent");
     ASSERT_EQ(save(notes, weekly, first.id).status, StoreResult::Status::Stored);
     RawSql raw(file.path());
     EXPECT_EQ(raw.scalar(QStringLiteral("SELECT count(*) FROM Notizen")).toInt(), 1);

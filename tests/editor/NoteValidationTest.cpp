@@ -50,6 +50,7 @@ TEST(NoteValidation, ErrorsNameTheirField)
         const char* english;
         EditorField focus;
         int row = 0;
+        const char* asked = ""; // the questions before the error
     } cases[] = {
         {"note text of blanks only", draft(1, {.notiz = "   "}), "Note text missing.", Notiz},
         {"unreadable start time", times("25", "26"), "Invalid time format.", FromTime},
@@ -71,6 +72,21 @@ TEST(NoteValidation, ErrorsNameTheirField)
          "Number too large.", DaysInAdvance},
         {"yearly day beyond two digits", draft(4, {.yearlyRows = {{{}, {}, {}, {"100", 1}}}}),
          "Number too large.", YearlyDay, 3},
+        // Entries failing two checks: the earlier check answers, no question follows.
+        {"blank text before a reversed window",
+         draft(1, {.notiz = " ", .fromTo = true, .fromTime = "10", .toTime = "9"}),
+         "Note text missing.", Notiz},
+        {"blank text before the missing times", draft(1, {.notiz = " ", .fromTo = true}),
+         "Note text missing.", Notiz},
+        {"an unreadable time before the missing end", times("25", ""), "Invalid time format.",
+         FromTime},
+        {"a reversed window before the weekdays", times("10", "9", 2),
+         "End time after starting time!", ToTime},
+        {"a reversed window before the 31st",
+         draft(3, {.fromTo = true, .fromTime = "10", .toTime = "9", .dayOfMonth = "31"}),
+         "End time after starting time!", ToTime},
+        {"the missing times, then the weekdays", times("", "", 2), "No weekday selected.", Weekdays,
+         0, "beep: Start and end time missing -"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -80,9 +96,60 @@ TEST(NoteValidation, ErrorsNameTheirField)
         EXPECT_EQ(editorMessageText(*result.message, 1), QString::fromLatin1(c.english));
         EXPECT_EQ(result.focus, c.focus);
         EXPECT_EQ(result.row, c.row);
-        EXPECT_EQ(asked, QString());
+        EXPECT_EQ(asked, QString::fromLatin1(c.asked));
     }
-    EXPECT_EQ(editorMessageText(EditorMessage::NumberTooLarge, 2), QStringLiteral("Zahl zu groß."));
+}
+
+// The editor's messages and questions in both languages, word for word.
+TEST(NoteValidation, WordingInBothLanguages)
+{
+    using enum EditorMessage;
+    const struct
+    {
+        EditorMessage message;
+        const char16_t *german, *english;
+    } messages[] = {
+        {NoteTextMissing, u"Notiztext fehlt.", u"Note text missing."},
+        {InvalidTime, u"Ungültiges Zeitformat.", u"Invalid time format."},
+        {EndNotAfterStart, u"Schlusszeit muss hinter Anfangszeit liegen.",
+         u"End time after starting time!"},
+        {NoWeekday, u"Kein Wochentag gewählt.", u"No weekday selected."},
+        {NoPosition, u"Position des Wochentags im Monat nicht gewählt.",
+         u"Position of weekday within month not selected."},
+        {NoDayOfYear, u"Kein Jahrestag gewählt.", u"Day of year not selected."},
+        {MonthMissing, u"Monat fehlt.", u"Month missing."},
+        {InvalidDate, u"Fehlerhaftes Datum.", u"Invalid date."},
+        {NumberTooLarge, u"Zahl zu groß.", u"Number too large."},
+    };
+    for (const auto& m : messages) {
+        EXPECT_EQ(editorMessageText(m.message, 2), QString::fromUtf16(m.german));
+        EXPECT_EQ(editorMessageText(m.message, 1), QString::fromUtf16(m.english));
+    }
+    using enum EditorQuestion;
+    const struct
+    {
+        EditorQuestion question;
+        const char16_t *german, *english;
+    } questions[] = {
+        {BothTimesMissing, u"Anfangs- und Schlusszeit fehlt -\n\nZettel ganztags anzeigen?",
+         u"Start and end time missing -\n\nShow note full-time?"},
+        {StartTimeMissing, u"Anfangszeit fehlt -\n\nZettel ab 00:00 Uhr anzeigen?",
+         u"Start time missing -\n\nShow note from midnight?"},
+        {EndTimeMissing, u"Schlusszeit fehlt -\n\nZettel bis 23:59 Uhr anzeigen?",
+         u"End time missing -\n\nShow note till midnight?"},
+        {LeapYearOnly,
+         u"Im Februar erscheint dieser Zettel nur in Schaltjahren -\n\nTrotzdem so einstellen?",
+         u"In February this note will appear only in leap years -\n\nkeep this selection?"},
+        {NotInShortMonths,
+         u"Dieser Zettel erscheint nicht im Februar, April, Juni, September und November -"
+         u"\n\nTrotzdem so einstellen?",
+         u"This note will not appear in February, April, June, September and November -"
+         u"\n\nkeep this selection?"},
+    };
+    for (const auto& q : questions) {
+        EXPECT_EQ(editorQuestionText(q.question, 2), QString::fromUtf16(q.german));
+        EXPECT_EQ(editorQuestionText(q.question, 1), QString::fromUtf16(q.english));
+    }
 }
 
 // Yes fills in what is missing (the window shows the filled-in entries) or keeps the day;
@@ -123,8 +190,6 @@ TEST(NoteValidation, QuestionsAndAnswers)
             EXPECT_EQ(outcome, answer || asked.isEmpty() ? c.yes : "declined");
         }
     }
-    EXPECT_EQ(editorQuestionText(EditorQuestion::EndTimeMissing, 1),
-              QStringLiteral("End time missing -\n\nShow note till midnight?"));
 }
 
 // A passing draft settles what the save writes; the whole-day window is left out here.

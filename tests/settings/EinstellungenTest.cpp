@@ -5,9 +5,11 @@
 #include "dialogs/BubbleHost.h"
 #include "dialogs/MBoxButton.h"
 #include "dialogs/MeldungHost.h"
+#include "platform/Twips.h"
 #include "settings/PassTest.h"
 #include "settings/PreviewPanel.h"
 #include "settings/SettingsCommand.h"
+#include "settings/SettingsRules.h"
 #include "support/RawSql.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TemplateCopy.h"
@@ -36,7 +38,6 @@ class EinstellungenTest : public QObject
     std::unique_ptr<BubbleHost> m_bubbles;
     std::unique_ptr<MeldungHost> m_questions;
     FakeBand m_band;
-    QStringList m_unexpected;
     QPointer<Einstellungen> m_window;
 
     Settings& memory() { return m_context->settings; }
@@ -89,8 +90,6 @@ private slots:
         memory().Sprache = 1;
         memory().ImmerOben = true;
         m_platform = std::make_unique<ScriptedPlatform>();
-        m_unexpected.clear();
-        m_platform->onUnexpected = [this](const QString& what) { m_unexpected << what; };
         m_bubbles = std::make_unique<BubbleHost>(*m_platform);
         m_questions = std::make_unique<MeldungHost>(*m_platform, memory(), [](double) {});
         m_band = FakeBand{};
@@ -100,7 +99,6 @@ private slots:
     {
         delete m_window;
         m_bubbles.reset();
-        QCOMPARE(m_unexpected, QStringList());
     }
 
     // Every control as stored; the load's own reactions leave the changed flag clear.
@@ -182,8 +180,14 @@ private slots:
         if (changes)
             m_platform->messageAnswers.push_back(MessageAnswer::No);
         m_platform->calls.clear();
+        m_platform->dialogs.clear();
         click("AbbrechenBef");
         QCOMPARE(m_platform->calls.contains("message Save changes?"), changes);
+        if (changes) {
+            // Cancel must be offered: it keeps the window open.
+            QCOMPARE(m_platform->dialogs.back().buttons, MessageButtons::YesNoCancel);
+            QCOMPARE(m_platform->dialogs.back().icon, MessageIcon::Warning);
+        }
         QVERIFY(!window.isVisible());
         QCOMPARE(m_band.calls, restored);
         QCOMPARE(memory(), before);
@@ -218,14 +222,45 @@ private slots:
     {
         memory().Sprache = 2;
         memory().zeigRahmen = true;
+        memory().fensterHgFarbe = 0x654321;
         open();
         click("SpracheOpt1");
         m_platform->colourAnswers.push_back(0x123456);
         click("FarbWahlBef1");
         QVERIFY(m_platform->calls.contains("chooseColour Frame color wählen"));
+        QCOMPARE(m_platform->dialogs.back().colour, 0x654321);
         QCOMPARE(m_window->working().fensterHgFarbe, 0x123456);
         QCOMPARE(m_window->findChild<PreviewPanel*>()->palette().color(QPalette::Window),
                  QColor(0x56, 0x34, 0x12));
+    }
+
+    void noteTextColours_data()
+    {
+        QTest::addColumn<int>("element");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("local");
+        QTest::newRow("local note, local colour") << 3 << "FarbWahlBef2" << true;
+        QTest::newRow("local note, broadcast colour") << 3 << "FarbWahlBef3" << false;
+        QTest::newRow("broadcast note, local colour") << 4 << "FarbWahlBef2" << true;
+        QTest::newRow("broadcast note, broadcast colour") << 4 << "FarbWahlBef3" << false;
+    }
+
+    // The two text-colour buttons of the notes: each is preset to its own colour and sets
+    // only that one.
+    void noteTextColours()
+    {
+        QFETCH(int, element);
+        QFETCH(QString, button);
+        QFETCH(bool, local);
+        memory().SchriftFarbe = 0x111111;
+        memory().SchriftFarbe2 = 0x222222;
+        open();
+        QTest::mouseClick(swatch(element), Qt::LeftButton);
+        m_platform->colourAnswers.push_back(0x333333);
+        click(qPrintable(button));
+        QCOMPARE(m_platform->dialogs.back().colour, local ? 0x111111 : 0x222222);
+        QCOMPARE(m_window->working().SchriftFarbe, local ? 0x333333 : 0x111111);
+        QCOMPARE(m_window->working().SchriftFarbe2, local ? 0x222222 : 0x333333);
     }
 
     void fontChoice_data()
@@ -244,6 +279,12 @@ private slots:
         QTest::mouseClick(swatch(3), Qt::LeftButton);
         m_platform->fontAnswers.push_back(FontChoice{"Serif", chosen, false, true, 0});
         click("SchriftWahlBef");
+        // Preset to the working font.
+        const FontChoice preset = m_platform->dialogs.back().font;
+        QCOMPARE(QStringList({preset.name, QString::number(preset.pointSize)}),
+                 QStringList({memory().SchriftName, QString::number(memory().SchriftGroesse)}));
+        QCOMPARE(QList<bool>({preset.bold, preset.italic}),
+                 QList<bool>({memory().SchriftFett, memory().SchriftKursiv}));
         QCOMPARE(int(m_window->working().SchriftGroesse), stored);
         QCOMPARE(m_window->working().SchriftName, QStringLiteral("Serif"));
         QVERIFY(m_window->working().SchriftKursiv);
@@ -282,6 +323,8 @@ private slots:
         m_platform->messageAnswers.push_back(MessageAnswer::Yes);
         click("StandardBef");
         QCOMPARE(m_platform->calls.count("message Standardwerte wirklich wiederherstellen?"), 2);
+        QCOMPARE(m_platform->dialogs.back().buttons, MessageButtons::YesNo);
+        QCOMPARE(m_platform->dialogs.back().icon, MessageIcon::Question);
         const Settings& working = m_window->working();
         QCOMPARE(working.SchriftName, QStringLiteral("Verdana"));
         QCOMPARE(working.notizHgFarbe, 7303023);
@@ -336,18 +379,42 @@ private slots:
                  (QStringList{"topmost on", "startTimer", "FormAktiv 1", "MachLayout"}));
     }
 
-    // Yes to the closing question with a failing check keeps the window open.
+    // Yes to the closing question with a save that succeeds: stored, in memory, closed, and
+    // the band runs again in the new language.
+    void yesToTheClosingQuestionSaves()
+    {
+        open();
+        click("SpracheOpt2");
+        m_platform->messageAnswers.push_back(MessageAnswer::Yes);
+        click("AbbrechenBef");
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(memory().Sprache, qint16(2));
+        QCOMPARE(RawSql(m_file->path()).scalar("SELECT Sprache FROM Einstellungen").toInt(), 2);
+        QCOMPARE(m_band.calls.mid(m_band.calls.size() - 5),
+                 restored + QStringList{"SpracheEinstellen"});
+    }
+
+    // Yes to the closing question with a failing check keeps the window open. The bubble
+    // sits on the settings window whichever window is active after the question.
     void yesWithFailingCheckKeepsTheWindow()
     {
         open();
         click("SysopStatusChe");
         click("OnTopChe");
         m_platform->messageAnswers.push_back(MessageAnswer::Yes);
+        QWidget other;
+        other.setGeometry(700, 500, 100, 100);
+        other.show();
+        QApplication::setActiveWindow(&other);
         click("AbbrechenBef");
         QVERIFY(m_window->isVisible());
         QVERIFY(m_bubbles->bubbleVisible());
         QCOMPARE(m_bubbles->bubble()->findChild<QLabel*>()->text(),
                  QStringLiteral("Please enter a password."));
+        const QPoint offsets =
+            SettingsRules::checkBeforeSaving(m_window->working(), true, 1)->bubble;
+        QCOMPARE(m_bubbles->bubble()->targetTwips(),
+                 twips::fromPixels(m_window->frameGeometry()).topLeft() + offsets);
         QVERIFY(m_platform->calls.contains("beep"));
         QVERIFY(!memory().sysopStatus);
     }
@@ -440,6 +507,10 @@ private slots:
             answerQuestion(answer);
         click("BroadcastPfadPan");
         QVERIFY(m_platform->calls.contains("chooseFile Set path to broadcaster"));
+        // Only files named qb.kvl are listed.
+        const ScriptedPlatform::Dialog& file = m_platform->dialogs.front();
+        QCOMPARE(file.start, QStringLiteral("qb.kvl"));
+        QCOMPARE(file.filter, QStringLiteral("qb.kvl (qb.kvl)"));
         QCOMPARE(m_platform->calls.contains("topmost off"), answer >= 0);
         QCOMPARE(m_questions->answer(), answer >= 0 ? answer : 0);
         const QString path = taken ? chosen : QStringLiteral("//old/qb.kvl");

@@ -23,11 +23,7 @@ struct NoteWindowBench
     FixedClock clock{QDateTime(QDate(2026, 12, 4), QTime(10, 0))};
     RawSql sql{file.path()};
 
-    NoteWindowBench()
-    {
-        settings.Sprache = 1;
-        platform.onUnexpected = [](const QString& what) { QFAIL(qPrintable(what)); };
-    }
+    NoteWindowBench() { settings.Sprache = 1; }
     NoteWindowContext context(int tickerTopTwips = 0)
     {
         return {settings,   platform,       clock,

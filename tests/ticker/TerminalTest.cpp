@@ -338,6 +338,40 @@ private slots:
         QCOMPARE(empty, filled);
     }
 
+    // Each note keeps its direction to itself: an override or embedding left open, or a
+    // right-to-left first note, must not move the note after it to its left.
+    void noteDirectionsStayInsideTheirNotes_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::newRow("override left open") << QStringLiteral("\u202EHHHH");
+        QTest::newRow("embedding left open") << QStringLiteral("\u202BHHHH \u05E9");
+        QTest::newRow("a right-to-left note") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD");
+    }
+    void noteDirectionsStayInsideTheirNotes()
+    {
+        QFETCH(QString, first);
+        const QColor local(Qt::red), broadcast(Qt::blue);
+        Band band([&](Settings& s) {
+            s.SchriftGroesse = 20;
+            s.SchriftFarbe = colour::fromQColor(local);
+            s.SchriftFarbe2 = colour::fromQColor(broadcast);
+        });
+        band.show(
+            {{TickerSource::Broadcast, first}, {TickerSource::Local, QStringLiteral("MMMM")}});
+        const QImage image = band.picture();
+        QColor leftmost;
+        for (int x = 0; x < image.width() && !leftmost.isValid(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel == local || pixel == broadcast) {
+                    leftmost = pixel;
+                    break;
+                }
+            }
+        }
+        QCOMPARE(leftmost, broadcast);
+    }
+
     // Regression: a note of a megabyte was measured and laid out whole at every change,
     // blanking the band for seconds. The band shows a bounded stretch of it, breaks and
     // tabs as blanks, other control characters dropped; the note itself is untouched.

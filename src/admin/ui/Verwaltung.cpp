@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <utility>
+
 namespace qb {
 
 namespace {
@@ -79,11 +81,7 @@ Verwaltung::Verwaltung(const NoteWindowContext& context, QWidget* parent)
     connect(m_loeschenBef, &QPushButton::clicked, this, &Verwaltung::loeschen);
     connect(m_endeBef, &QPushButton::clicked, this, &QDialog::reject);
 
-    const QPoint topLeft =
-        placement::verwaltung(twips::fromPixels(m_context.platform.screenGeometry()).size(),
-                              m_context.tickerTopTwips, QSize(clientWidthTwips, clientHeightTwips));
-    move(m_context.platform.screenPosition(topLeft.x(), topLeft.y()));
-
+    place();
     ListeFuellen();
     markingChanged();
 }
@@ -190,10 +188,23 @@ void Verwaltung::tell(const QString& text)
     m_context.platform.showMessage(text, MessageIcon::Warning, MessageButtons::Ok);
 }
 
+// By the outer size, title bar included, once the window manager has framed the window.
+void Verwaltung::place()
+{
+    const QPoint topLeft =
+        placement::verwaltung(twips::fromPixels(m_context.platform.screenGeometry()).size(),
+                              m_context.tickerTopTwips, twips::fromPixels(frameGeometry()).size());
+    move(m_context.platform.screenPosition(topLeft.x(), topLeft.y()));
+}
+
 bool Verwaltung::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        // The title bar is known now: at the bottom it must not push the window off screen.
+        if (!std::exchange(m_framed, true))
+            place();
         m_context.platform.setTopmost(*this, m_context.settings.ImmerOben);
+    }
     return QDialog::event(event);
 }
 

@@ -33,6 +33,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void place();
     void markingChanged();
     void bearbeiten();
     void loeschen();
@@ -42,6 +43,7 @@ private:
 
     NoteWindowContext m_context;
     int m_sprache = 1;
+    bool m_framed = false;
     QListWidget* m_liste = nullptr;
     QPushButton* m_bearbeitenBef = nullptr;
     QPushButton* m_loeschenBef = nullptr;

@@ -309,6 +309,8 @@ bool Notizen::event(QEvent* event)
         // On showing, the note text takes the focus with the cursor at its end; after a
         // question box the focus stays where the check put it.
         if (!std::exchange(m_activatedOnce, true)) {
+            // The title bar is known now: above a band at the bottom it must not cover it.
+            place();
             m_notiz->setFocus(Qt::ActiveWindowFocusReason);
             m_notiz->moveCursor(QTextCursor::End);
         }

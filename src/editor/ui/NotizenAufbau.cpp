@@ -299,7 +299,8 @@ QFrame* Notizen::buildYearlyPanel()
     return frame;
 }
 
-// 5040 twips wide; centred across the screen, above or below the band.
+// 5040 twips wide; centred across the screen, above or below the band. The outer height
+// counts (title bar included) once the window manager has framed the window.
 void Notizen::place()
 {
     const int width = twips::toPixels(widthTwips);
@@ -309,7 +310,7 @@ void Notizen::place()
                                                  : layout()->totalSizeHint().height());
     const QPoint topLeft = placement::notizen(
         twips::fromPixels(m_context.platform.screenGeometry()).size(), m_context.tickerTopTwips,
-        QSize(widthTwips, twips::fromPixels(height())));
+        QSize(widthTwips, twips::fromPixels(frameGeometry().height())));
     move(m_context.platform.screenPosition(topLeft.x(), topLeft.y()));
 }
 
