@@ -20,6 +20,8 @@ struct BroadcastLink::Shared
     bool outstanding = false;
     qint64 askedAt = 0;
     bool quit = false;
+    // The link's end stopped waiting for the worker: it must not close anything any more.
+    bool abandoned = false;
     bool workerDone = false;
 };
 
@@ -32,8 +34,9 @@ qint64 steadyMilliseconds()
         .count();
 }
 
-// How long the link's end waits for an idle worker to close its connections.
-constexpr auto idleWorkerGrace = std::chrono::milliseconds(500);
+// How long the link's end waits for its worker to finish a call and close its connections;
+// a worker still busy then is abandoned.
+constexpr auto workerGrace = std::chrono::milliseconds(300);
 
 } // namespace
 
@@ -51,11 +54,10 @@ BroadcastLink::~BroadcastLink()
     std::unique_lock lock(m_shared->mutex);
     m_shared->quit = true;
     m_shared->wake.notify_all();
-    // An idle worker closes its connections at once; one inside a call may hang for
-    // minutes on a share and is abandoned: the program's end must not wait for it.
-    if (!m_shared->outstanding)
-        m_shared->answered.wait_for(lock, idleWorkerGrace,
-                                    [this] { return m_shared->workerDone; });
+    // A worker closes its connections after its call; one whose call hangs on a share may
+    // stay there for minutes and is abandoned: the program's end must not wait for it.
+    if (!m_shared->answered.wait_for(lock, workerGrace, [this] { return m_shared->workerDone; }))
+        m_shared->abandoned = true;
 }
 
 void BroadcastLink::use(std::unique_ptr<BroadcastSource> source, Mode mode, Ticks ticks)
@@ -81,17 +83,21 @@ void BroadcastLink::startWorker()
             lock.unlock();
             BroadcastAnswer answer = shared->source->answer(request);
             lock.lock();
-            if (shared->quit) {
+            if (shared->abandoned) {
                 // Back from a call the link gave up on, maybe while the program ends:
                 // the source's connections are left alone rather than closed then.
                 (void)shared->source.release();
                 return;
             }
+            if (shared->quit)
+                break;
             shared->answer = std::move(answer);
             shared->outstanding = false;
             shared->answered.notify_all();
         }
+        lock.unlock();
         shared->source.reset();
+        lock.lock();
         shared->workerDone = true;
         shared->answered.notify_all();
     }).detach();

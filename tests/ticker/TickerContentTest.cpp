@@ -1,5 +1,6 @@
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
+#include "support/GatedSource.h"
 #include "support/RawSql.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TemplateCopy.h"
@@ -386,4 +387,58 @@ TEST_F(TickerContentTest, UnfinishedBroadcasterWriteActsLikeALock)
     RawSql(broadcaster.path()).exec(QStringLiteral("UPDATE Notizen SET inhalt = 'again'"));
     rebuild();
     EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("B again")});
+}
+
+// A share that stops answering: no step waits for it; past the link's deadline the band is
+// in the network-error state with one notice and the local notes, and no second call is
+// piled on the hung one, also not by the retry after the minute boundary. The hung call's
+// late answer is taken at the next retry, which reconnects.
+TEST_F(TickerContentTest, HungShareIsANetworkErrorUntilItAnswersAgain)
+{
+    addNote(local, QStringLiteral("mine"));
+    addNote(broadcaster, QStringLiteral("theirs"));
+    becomeReceiver();
+    const auto gate = std::make_shared<test::GatedSource::Gate>();
+    const auto ticks = std::make_shared<qint64>(0);
+    context.broadcastLink.use(
+        std::make_unique<test::GatedSource>(gate, std::make_unique<BroadcastFile>()),
+        BroadcastLink::Mode::Threaded, [ticks] { return *ticks; });
+    const auto step = [this] {
+        content.waitForNetwork(now);
+        context.broadcastLink.waitForAnswer(10000);
+        content.NotizMachen(now);
+    };
+    rebuild();
+    step();
+    ASSERT_EQ(shownTexts(), (QStringList{"B theirs", "L mine"}));
+
+    gate->close();
+    const int callsBefore = gate->callCount();
+    for (int tick = 0; tick < 3; ++tick) {
+        content.waitForNetwork(now);
+        content.NotizMachen(now);
+    }
+    EXPECT_FALSE(context.NetzFehler) << "before the deadline";
+    *ticks += BroadcastLink::deadlineMs;
+    content.NotizMachen(now);
+    EXPECT_TRUE(context.NetzFehler);
+    EXPECT_EQ(notices.shown.size(), 1);
+    rebuild();
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("L mine")});
+
+    now = now.addSecs(60);
+    content.waitForNetwork(now);
+    EXPECT_FALSE(context.NetzFehler);
+    content.NotizMachen(now);
+    EXPECT_TRUE(context.NetzFehler) << "the retry meets the same hung call";
+    EXPECT_EQ(gate->callCount(), callsBefore + 1);
+    EXPECT_EQ(notices.shown.size(), 1);
+
+    gate->release();
+    now = now.addSecs(60);
+    for (int tick = 0; tick < 3; ++tick)
+        step();
+    EXPECT_FALSE(context.NetzFehler);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("nefe")));
+    EXPECT_EQ(shownTexts(), (QStringList{"B theirs", "L mine"}));
 }
