@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
     // The band positions itself, which needs X11 semantics: use XWayland.
@@ -35,5 +37,10 @@ int main(int argc, char** argv)
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (const int status = startUp.Main(documents); status != 0)
         return status;
-    return app.exec();
+    const int status = app.exec();
+    // A worker left inside a call on a share that does not answer keeps its connection open;
+    // the usual teardown would close it and hang on the share: the program ends without it.
+    if (!context.broadcastLink.finish())
+        std::_Exit(status);
+    return status;
 }

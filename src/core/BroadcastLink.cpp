@@ -49,15 +49,22 @@ BroadcastLink::BroadcastLink(std::unique_ptr<BroadcastSource> source, Mode mode,
 
 BroadcastLink::~BroadcastLink()
 {
+    finish();
+}
+
+bool BroadcastLink::finish()
+{
     if (!m_started)
-        return;
+        return true;
     std::unique_lock lock(m_shared->mutex);
     m_shared->quit = true;
     m_shared->wake.notify_all();
     // A worker closes its connections after its call; one whose call hangs on a share may
     // stay there for minutes and is abandoned: the program's end must not wait for it.
-    if (!m_shared->answered.wait_for(lock, workerGrace, [this] { return m_shared->workerDone; }))
+    if (m_shared->abandoned ||
+        !m_shared->answered.wait_for(lock, workerGrace, [this] { return m_shared->workerDone; }))
         m_shared->abandoned = true;
+    return !m_shared->abandoned;
 }
 
 void BroadcastLink::use(std::unique_ptr<BroadcastSource> source, Mode mode, Ticks ticks)
@@ -114,7 +121,7 @@ bool BroadcastLink::request(const BroadcastRequest& request)
     if (!m_started)
         startWorker();
     std::lock_guard lock(m_shared->mutex);
-    if (m_shared->outstanding || m_shared->answer)
+    if (m_shared->outstanding || m_shared->answer || m_shared->quit)
         return false;
     m_shared->outstanding = true;
     m_shared->askedAt = m_ticks();

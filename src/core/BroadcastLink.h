@@ -68,6 +68,7 @@ public:
 
     explicit BroadcastLink(std::unique_ptr<BroadcastSource> source, Mode mode = Mode::Threaded,
                            Ticks ticks = {});
+    // finish()es.
     ~BroadcastLink();
     BroadcastLink(const BroadcastLink&) = delete;
     BroadcastLink& operator=(const BroadcastLink&) = delete;
@@ -88,6 +89,12 @@ public:
     // Waits up to milliseconds for the outstanding call to end (for the start, which
     // lets events run between waits); true when no call is outstanding.
     bool waitForAnswer(int milliseconds);
+
+    // Ends the worker: waits a moment for it to close its connections; false when it is
+    // inside a call that does not return and was abandoned there. Its connection then stays
+    // open, and closing it (as the usual teardown of the database driver does) would hang
+    // on the share too. No request is taken after this.
+    bool finish();
 
 private:
     struct Shared;

@@ -8,7 +8,8 @@
 # Throughout, the clock panel changes every second (sampled from pictures; the longest
 # standstill is printed), the local note stays on the band and the notice comes once; after
 # the share answers again the broadcaster's note is back within 20 s. A hung start shows
-# the band within the link's deadline plus a second after the connection band.
+# the band within the link's deadline plus a second after the connection band. Ending the
+# program from its menu while the share hangs (stop) ends it at once.
 # Exits 77 (skipped) when the machine has no /dev/fuse.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
@@ -203,5 +204,22 @@ awk -v b="$back" -v h=$HANG_SECONDS 'BEGIN { exit !(b <= h) }' ||
     fail "the broadcaster's note came back ${back} s after the resume, later than ${HANG_SECONDS} s"
 bubbles=$(other_windows_seen | wc -l)
 ((bubbles == 1)) || fail "$bubbles notice windows in the run"
+
+if [[ $CASE == stop ]]; then
+    # End from the menu (its last entry) while a call hangs: the program ends at once and
+    # leaves no marker.
+    share_stop
+    sleep 6 # a rebuild's read is on the share now
+    xdotool mousemove $((BAND_X + 600)) $((BAND_Y + BAND_HEIGHT / 2)) click 3
+    sleep 0.5
+    xdotool key Up key Return
+    ended_from=$SECONDS
+    # Ended: gone, or a zombie that this script has not waited for yet.
+    wait_until 3 eval "[[ \$(ps -o stat= -p $BAND_PID) != [^Z]* ]]" ||
+        fail "the program did not end within 3 s of End while the share hangs"
+    echo "ended $((SECONDS - ended_from)) s after End"
+    [[ ! -e $BIN_DIR/nefe ]] || fail "the marker nefe is left after End"
+    share_continue
+fi
 band_stop
 echo "PASS: share $CASE"
