@@ -189,8 +189,7 @@ void StartUp::connectBroadcaster()
     }
     using Outcome = BroadcastAnswer::Outcome;
     // A lock is not a network failure: the band reads again at its first rebuild.
-    m_context.NetzFehler =
-        !answer || !answer->exists || answer->outcome == Outcome::Unreachable;
+    m_context.NetzFehler = !answer || !answer->exists || answer->outcome == Outcome::Unreachable;
     if (m_context.NetzFehler)
         m_windows.processEvents();
     m_windows.closeConnecting();
@@ -198,9 +197,8 @@ void StartUp::connectBroadcaster()
     // The in-memory switch becomes the broadcaster's; unreadable means off.
     const bool read = answer && answer->outcome == Outcome::Read && answer->einstellungen;
     const bool adopt =
-        read &&
-        boolValue(answer->einstellungen->value(QStringLiteral("remoteEinstellungen")))
-            .value_or(false);
+        read && boolValue(answer->einstellungen->value(QStringLiteral("remoteEinstellungen")))
+                    .value_or(false);
     m_context.settings.remoteEinstellungen = adopt;
     if (adopt)
         BroadcastEinstellungenLaden(*answer->einstellungen, m_context.settings);

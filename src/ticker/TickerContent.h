@@ -1,9 +1,9 @@
 #pragma once
 
+#include "schedule/NoteRow.h"
 #include "ticker/TickerAssembly.h"
 #include "ticker/TickerFeed.h"
 #include "ticker/TickerRebuild.h"
-#include "schedule/NoteRow.h"
 
 #include <QDateTime>
 #include <functional>

@@ -77,11 +77,10 @@ void readBroadcaster(AppContext& context, const QDateTime& now, TickerAssembly& 
     append(assembly, read.Eintraege);
 }
 
-
 } // namespace
 
 void readLocalNotes(AppContext& context, const QDateTime& now, TickerAssembly& assembly,
-               RebuildState& state)
+                    RebuildState& state)
 {
     LockWait wait(context.local, state.busyTimeoutMs);
     RecordSet& notes = context.localNotizen;

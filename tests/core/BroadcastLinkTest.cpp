@@ -1,5 +1,5 @@
-#include "core/BroadcastFile.h"
 #include "core/BroadcastLink.h"
+#include "core/BroadcastFile.h"
 #include "support/GatedSource.h"
 #include "support/RawSql.h"
 #include "support/TemplateCopy.h"

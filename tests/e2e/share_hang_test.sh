@@ -116,9 +116,6 @@ standstill() {
         END { if (to - prev > max) max = to - prev; printf "%.1f\n", max }' "$HOME/clock.log"
 }
 
-other_windows_seen() { grep -vx "$BAND_WINDOW" "$HOME/windows.log" | sort -u; }
-bubble_seen() { [[ -n $(other_windows_seen) ]]; }
-
 x_session_start "$2"
 band_prepare
 SERVED=$HOME/broadcaster/Documents/Quillaband\ 3
@@ -158,11 +155,7 @@ if [[ $CASE == hungstart ]]; then
 else
     band_start
 fi
-(while kill -0 "$BAND_PID" 2>/dev/null; do
-    band_windows
-    sleep 0.2
-done) >"$HOME/windows.log" &
-on_exit "stop_process $!"
+sample_windows
 watch_clock &
 on_exit "stop_process $!"
 
