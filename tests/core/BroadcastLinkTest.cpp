@@ -1,8 +1,6 @@
 #include "core/BroadcastLink.h"
 #include "core/BroadcastFile.h"
 #include "support/GatedSource.h"
-#include "support/RawSql.h"
-#include "support/TemplateCopy.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,8 +8,6 @@
 
 using namespace qb;
 using qb::test::GatedSource;
-using qb::test::RawSql;
-using qb::test::TemplateCopy;
 
 namespace {
 
@@ -84,40 +80,17 @@ TEST(BroadcastLink, EndingWhileACallHangsReturns)
     gate->release();
 }
 
-// The worker's reads: a missing file is not found; a present one gives its settings row and
-// its notes; a broadcaster's unfinished write is a lock, and the read-only connection leaves
-// its journal for the broadcaster to roll back.
-TEST(BroadcastFile, ReadsFileStatesAsTheBandNeedsThem)
+// A file that is there but is no database of the program is unreachable, not locked: the
+// band tells the user instead of waiting for it to be unlocked.
+TEST(BroadcastFile, ForeignFileIsUnreachable)
 {
-    TemplateCopy broadcaster;
-    RawSql(broadcaster.path())
-        .exec(QStringLiteral("INSERT INTO Notizen (inhalt, Rhythmus) VALUES ('news', 0)"));
-    RawSql(broadcaster.path()).exec(QStringLiteral("UPDATE Einstellungen SET Speed = 77"));
-    BroadcastFile file({}, 20);
-    using Kind = BroadcastRequest::Kind;
-    using Outcome = BroadcastAnswer::Outcome;
-
-    const BroadcastAnswer missing = file.answer({Kind::Read, broadcaster.folder() + "/no.kvl"});
-    EXPECT_FALSE(missing.exists);
-    EXPECT_EQ(missing.outcome, Outcome::Unreachable);
-
-    const BroadcastAnswer read = file.answer({Kind::Read, broadcaster.path()});
-    ASSERT_EQ(read.outcome, Outcome::Read);
-    ASSERT_TRUE(read.einstellungen);
-    EXPECT_EQ(read.einstellungen->value(QStringLiteral("Speed")).toInt(), 77);
-    ASSERT_EQ(read.notes.size(), 1);
-    EXPECT_EQ(read.notes.front().inhalt, QStringLiteral("news"));
-
-    RawSql writer(broadcaster.path());
-    ASSERT_EQ(writer.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
-    EXPECT_EQ(file.answer({Kind::Read, broadcaster.path(), true}).outcome, Outcome::LockedOut);
-    writer.exec(QStringLiteral("ROLLBACK"));
-
-    QFile garbage(broadcaster.folder() + QStringLiteral("/garbage.kvl"));
+    QTemporaryDir folder;
+    QFile garbage(folder.filePath(QStringLiteral("qb.kvl")));
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
     garbage.write(QByteArray(4096, 'x'));
     garbage.close();
-    const BroadcastAnswer foreign = file.answer({Kind::Read, garbage.fileName()});
-    EXPECT_TRUE(foreign.exists);
-    EXPECT_EQ(foreign.outcome, Outcome::Unreachable);
+    BroadcastFile file;
+    const BroadcastAnswer answer = file.answer({BroadcastRequest::Kind::Read, garbage.fileName()});
+    EXPECT_TRUE(answer.exists);
+    EXPECT_EQ(answer.outcome, BroadcastAnswer::Outcome::Unreachable);
 }
