@@ -130,10 +130,11 @@ band_windows() {
 # Every visible window of the program, sampled until it ends (into $HOME/windows.log);
 # other_windows_seen: those other than the band, one id per line.
 sample_windows() {
+    : >"$HOME/windows.log"
     (while kill -0 "$BAND_PID" 2>/dev/null; do
         band_windows
         sleep 0.2
-    done) >"$HOME/windows.log" &
+    done) >>"$HOME/windows.log" &
     on_exit "stop_process $!"
 }
 other_windows_seen() { grep -vx "$BAND_WINDOW" "$HOME/windows.log" | sort -u; }
