@@ -52,6 +52,7 @@ CONF
     /usr/sbin/sshd -D -e -f "$SSH_DIR/sshd_config" >"$SSH_DIR/sshd.log" 2>&1 &
     SSHD_PID=$!
     on_exit "stop_process $SSHD_PID"
+    on_exit share_end
     wait_until 10 eval "echo >/dev/tcp/127.0.0.1/$SSH_PORT" 2>/dev/null ||
         fail "sshd does not listen: $(tail -n 3 "$SSH_DIR/sshd.log")"
 }
@@ -80,12 +81,21 @@ sftp_servers() {
     done
 }
 
+# EVER_STOPPED: every sftp-server this script stopped, continued and ended at its exit even
+# when its session is gone by then.
 share_stop() {
     STOPPED=$(sftp_servers)
     [[ -n $STOPPED ]] || fail "no sftp-server below sshd $SSHD_PID"
+    EVER_STOPPED+=" $STOPPED"
     kill -STOP $STOPPED
 }
 share_continue() { [[ -n ${STOPPED:-} ]] && kill -CONT $STOPPED; STOPPED=; }
+share_end() {
+    local pid
+    for pid in ${EVER_STOPPED:-}; do
+        [[ $(ps -o comm= -p "$pid") == sftp-server ]] && kill -CONT "$pid" && kill -TERM "$pid"
+    done
+}
 
 # The band whose ticker is up: its one wide window taller than the connection band.
 ticker_window() {
