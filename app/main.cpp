@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -118,5 +119,10 @@ int main(int argc, char** argv)
     qb::StartUp startUp(context, platform, clock, windows);
     if (const int status = startUp.Main(documents, folders.state); status != 0)
         return status;
-    return app.exec();
+    const int status = app.exec();
+    // A worker left inside a call on a share that does not answer keeps its connection open;
+    // the usual teardown would close it and hang on the share: the program ends without it.
+    if (!context.broadcastLink.finish())
+        std::_Exit(status);
+    return status;
 }

@@ -8,6 +8,7 @@ qb_packages=(
     xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils fonts-dejavu-core
     python3-pyftpdlib sqlite3 python3-pyatspi at-spi2-core dbus dbus-x11
     librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
+    openssh-server openssh-client sshfs
 )
 
 qb_install_packages() {

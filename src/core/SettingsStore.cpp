@@ -69,18 +69,22 @@ void takeColour(qint32& target, const std::optional<qint32>& value, qint32 fallb
         target = *value < 0 ? fallback : *value;
 }
 
+// The current row of a record set, or a row handed over as values.
 class Row
 {
 public:
-    explicit Row(RecordSet& set) : m_set(set) {}
+    explicit Row(RecordSet& set) : m_set(&set) {}
+    explicit Row(const QHash<QString, QVariant>& values) : m_values(&values) {}
     QVariant operator[](const char* column) const
     {
-        return m_set.value(QString::fromLatin1(column));
+        const QString name = QString::fromLatin1(column);
+        return m_set ? m_set->value(name) : m_values->value(name);
     }
     bool has(const char* column) const { return m_set.hasColumn(QString::fromLatin1(column)); }
 
 private:
-    RecordSet& m_set;
+    RecordSet* m_set = nullptr;
+    const QHash<QString, QVariant>* m_values = nullptr;
 };
 
 // The display settings that a receiver adopts too: colours, font group, speed,
@@ -162,6 +166,11 @@ bool BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& 
         return false;
     loadShared(Row(broadcasterEinstellungen), s);
     return true;
+}
+
+void BroadcastEinstellungenLaden(const QHash<QString, QVariant>& row, Settings& s)
+{
+    loadShared(Row(row), s);
 }
 
 bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& vorlage)

@@ -2,6 +2,7 @@
 
 #include "Settings.h"
 
+#include <QHash>
 #include <QVariant>
 #include <optional>
 
@@ -23,6 +24,8 @@ void EinstellungenLaden(RecordSet& einstellungen, Settings& settings);
 // for own notes; the language, docking, switches and paths stay the receiver's.
 // False when the row could not be read (the settings are unchanged then).
 bool BroadcastEinstellungenLaden(RecordSet& broadcasterEinstellungen, Settings& settings);
+// The same from a settings row read elsewhere (by the broadcaster's worker).
+void BroadcastEinstellungenLaden(const QHash<QString, QVariant>& row, Settings& settings);
 
 // A table Einstellungen without its row (a damaged or hand-edited file) gets a copy of
 // the template's row, the columns both tables have. True when the table has a row.

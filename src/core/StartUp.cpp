@@ -15,6 +15,13 @@
 
 namespace qb {
 
+namespace {
+
+// How often the start lets events run while it waits for the broadcaster, in milliseconds.
+constexpr int connectPollMs = 20;
+
+} // namespace
+
 QString datenOrdnerIn(const QString& documentsFolder)
 {
     QString folder = QDir::fromNativeSeparators(documentsFolder);
@@ -179,23 +186,35 @@ void StartUp::tidyUpdateLeftovers()
         QFile::remove(QString::fromLatin1(leftover));
 }
 
+// The broadcaster is opened by the link's worker while the connection band shows and
+// events run; a share that has not answered by the link's deadline leaves the start in
+// the network-error state (the worker's call is left to finish on its own).
 void StartUp::connectBroadcaster()
 {
     m_windows.showConnecting();
-    m_context.BroadcastOeffnen();
+    m_context.BroadcastDatenbankPfad = m_context.settings.broadcastPfad;
+    BroadcastLink& link = m_context.broadcastLink;
+    std::optional<BroadcastAnswer> answer;
+    if (link.request({BroadcastRequest::Kind::Read, m_context.BroadcastDatenbankPfad, true})) {
+        while (!link.waitForAnswer(connectPollMs) && !link.overdue())
+            m_windows.processEvents();
+        answer = link.take();
+    }
+    using Outcome = BroadcastAnswer::Outcome;
+    // A lock is not a network failure: the band reads again at its first rebuild.
+    m_context.NetzFehler = !answer || !answer->exists || answer->outcome == Outcome::Unreachable;
     if (m_context.NetzFehler)
         m_windows.processEvents();
     m_windows.closeConnecting();
 
     // The in-memory switch becomes the broadcaster's; unreadable means off.
-    RecordSet& remote = m_context.broadcastEinstellungen;
-    bool adopt = false;
-    if (!m_context.NetzFehler && remote.first() && !remote.atEnd()) {
-        adopt = boolValue(remote.value(QStringLiteral("remoteEinstellungen"))).value_or(false);
-    }
+    const bool read = answer && answer->outcome == Outcome::Read && answer->einstellungen;
+    const bool adopt =
+        read && boolValue(answer->einstellungen->value(QStringLiteral("remoteEinstellungen")))
+                    .value_or(false);
     m_context.settings.remoteEinstellungen = adopt;
     if (adopt)
-        BroadcastEinstellungenLaden(remote, m_context.settings);
+        BroadcastEinstellungenLaden(*answer->einstellungen, m_context.settings);
 }
 
 void StartUp::finishFirstRun()

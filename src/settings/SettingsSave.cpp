@@ -8,8 +8,8 @@ namespace qb {
 
 // 1. the row first: memory changes only when it is stored;
 // 2. the band's scroll step;
-// 3. a receiver: rebuild at the next tick, the broadcaster reopened, its display adopted,
-//    the band laid out.
+// 3. a receiver: rebuild at the next tick with a new read of the broadcaster, the band
+//    laid out.
 SaveOutcome EinstellungenUebernehmen(AppContext& context, const Settings& working, TickerBand& band)
 {
     Settings stored = working;
@@ -22,11 +22,12 @@ SaveOutcome EinstellungenUebernehmen(AppContext& context, const Settings& workin
     band.setSchritt(stored.Speed);
     if (stored.broadcastStatus) {
         band.requestRebuild();
-        // A broadcaster that cannot be opened sets the error again: the band gives its
-        // notice and retries.
+        // The band's next step reads the broadcaster from this path on its worker and
+        // adopts its display settings when the answer comes; a share that does not answer
+        // never holds up this window. A broadcaster that cannot be opened sets the error
+        // again: the band gives its notice and retries.
         context.NetzFehler = false;
-        if (context.BroadcastOeffnen())
-            BroadcastEinstellungenLaden(context.broadcastEinstellungen, context.settings);
+        context.BroadcastDatenbankPfad = stored.broadcastPfad;
         band.MachLayout();
     }
     return {true, {}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RowWalk.h"
 #include "schedule/NoteRow.h"
 #include "schedule/ScheduleEvaluation.h"
 #include "ticker/TickerAssembly.h"
@@ -19,42 +20,17 @@ inline bool shownInTicker(const NoteRow& row, const QDateTime& now)
     return *row.Rhythmus > 0 ? isDue(row, now) : true;
 }
 
-// Adds the shown rows of a Notizen record set, from its first row to its end,
-// to the assembly. Lesezeichen holds the bookmark of the row being read.
-//
-// On a read error, `recover` gets one chance to make the record set usable
-// again (a reopen); the walk then goes back to Lesezeichen and carries on
-// after that row, which was already taken, so nothing is lost or doubled. A
-// failed recovery or a second error ends the walk. Returns false when it
-// ended early. Cursor is RecordSet, or a test double with its moves.
+// Adds the shown rows of a Notizen record set to the assembly; the walk, its
+// bookmark and its one recovery are those of walkRows.
 template <class Cursor>
 bool walkNotes(Cursor& notes, TickerSource source, const QDateTime& now,
                TickerAssembly& assembly, QString& Lesezeichen,
                const std::function<bool()>& recover)
 {
-    bool recovered = false;
-    const auto resume = [&](bool atBookmark) {
-        if (recovered || !recover())
-            return false;
-        recovered = true;
-        if (!atBookmark)
-            return notes.first();
-        return notes.setBookmark(Lesezeichen) && notes.next();
-    };
-
-    Lesezeichen.clear();
-    if (!notes.first() && !resume(false))
-        return false;
-    while (!notes.atEnd()) {
-        Lesezeichen = notes.bookmark();
-        const NoteRow row = NoteRow::fromColumns(
-            [&notes](const QString& column) { return notes.value(column); });
+    return walkRows(notes, Lesezeichen, recover, [&](const NoteRow& row) {
         if (shownInTicker(row, now))
             assembly.add(source, row.inhalt);
-        if (!notes.next() && !resume(true))
-            return false;
-    }
-    return true;
+    });
 }
 
 } // namespace qb

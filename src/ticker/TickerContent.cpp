@@ -4,8 +4,10 @@
 #include "core/SettingsStore.h"
 #include "core/StorageFailure.h"
 #include "platform/Platform.h"
+#include "ticker/NoteWalk.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace qb {
@@ -55,51 +57,99 @@ void TickerContent::waitForNetwork(const QDateTime& now)
 
 // One step:
 //  1. count the step; a rebuild is due at rebuildEvery;
-//  2. a receiver checks that the broadcaster's file is there (every step);
+//  2. a receiver takes the link's answer and asks its next question;
 //  3. on a rebuild: the local file is looked for at its path (a new one there is opened);
-//     the broadcaster's notes, then the local ones; every rebuild but the
-//     first runs the online version check; the memory the reading took is given back;
-//  4. a changed text replaces the shown one.
+//     the local notes are read; every rebuild but the first runs the online version
+//     check; the memory the reading took is given back;
+//  4. a rebuild or a new read of the broadcaster composes the text; a changed text
+//     replaces the shown one.
 bool TickerContent::NotizMachen(const QDateTime& now)
 {
     ++NeuZaehler;
     const bool rebuild = NeuZaehler >= rebuildEvery;
-    if (rebuild)
-        m_building.clear();
-
-    if (m_context.settings.broadcastStatus && !m_context.NetzFehler)
-        watchConnection(now);
+    const bool broadcastRead =
+        m_context.settings.broadcastStatus && talkToBroadcaster(now, rebuild);
     if (rebuild) {
         watchLocalFile();
-        rebuildTicker(m_context, now, m_building, m_rebuild);
+        TickerAssembly local;
+        readLocalNotes(m_context, now, local, m_rebuild);
+        m_localEntries = local.Eintraege;
         if (!m_context.values.UpdateVersuchAus && m_onlineCheck)
             m_onlineCheck(now.date());
         NeuZaehler = 0;
         m_context.releaseMemory();
     }
     m_context.values.UpdateVersuchAus = false; // only the first rebuild skips the check
+    if (!rebuild && !broadcastRead)
+        return false;
 
-    // Only a rebuild changes the text. Compared with the sources too, so a note that
-    // moves to the other source changes colour.
-    if (!rebuild || m_building.Eintraege == m_shown.Eintraege)
+    compose(now);
+    // Compared with the sources too, so a note that moves to the other source changes colour.
+    if (m_building.Eintraege == m_shown.Eintraege)
         return false;
     m_shown = m_building;
     return true;
 }
 
-void TickerContent::watchConnection(const QDateTime& now)
+// Takes an answer, asks the next question when none is outstanding, and takes its answer
+// at once when it came (a fast share answers within the step).
+bool TickerContent::talkToBroadcaster(const QDateTime& now, bool rebuild)
 {
-    if (m_fileExists(m_context.BroadcastDatenbankPfad)) {
-        if (markerPresent()) {
-            // The connection has come back after a notice.
-            deleteMarker();
-            m_context.BroadcastOeffnen(Database::tickBusyTimeoutMs);
-            BroadcastEinstellungenLaden(m_context.broadcastEinstellungen, m_context.settings);
-        }
-        if (m_notices.noticeVisible() && !m_toldFileMissing)
-            m_notices.closeNotice();
-        return;
+    BroadcastLink& link = m_context.broadcastLink;
+    if (rebuild && !m_context.NetzFehler)
+        m_readWanted = true;
+    bool read = takeAnswer(now);
+    if (!m_context.NetzFehler && !link.busy()) {
+        const bool wantsRead = m_readWanted || m_reopenWanted;
+        if (link.request({wantsRead ? BroadcastRequest::Kind::Read : BroadcastRequest::Kind::Probe,
+                          m_context.BroadcastDatenbankPfad, m_reopenWanted}) &&
+            wantsRead)
+            m_readWanted = m_reopenWanted = false;
+        read = takeAnswer(now) || read;
     }
+    // A share that does not answer: the call is left running, nothing is piled on it.
+    if (!m_context.NetzFehler && link.overdue())
+        enterNetworkError(now);
+    return read;
+}
+
+bool TickerContent::takeAnswer(const QDateTime& now)
+{
+    const std::optional<BroadcastAnswer> answer = m_context.broadcastLink.take();
+    // An answer to a question from before an error is dropped: the retry asks anew.
+    if (!answer || m_context.NetzFehler)
+        return false;
+    if (!answer->exists) {
+        enterNetworkError(now);
+        return false;
+    }
+    if (markerPresent()) {
+        // The connection has come back after a notice: open the broadcaster again.
+        deleteMarker();
+        m_reopenWanted = true;
+    }
+    if (m_notices.noticeVisible())
+        m_notices.closeNotice();
+    if (answer->kind != BroadcastRequest::Kind::Read)
+        return false;
+    switch (answer->outcome) {
+    case BroadcastAnswer::Outcome::Unreachable:
+        enterNetworkError(now);
+        return false;
+    case BroadcastAnswer::Outcome::LockedOut:
+        return false; // a lock is no failure: the entries of the last read stay
+    case BroadcastAnswer::Outcome::Read:
+        break;
+    }
+    // A receiver adopts the broadcaster's display settings at every read.
+    if (answer->einstellungen)
+        BroadcastEinstellungenLaden(*answer->einstellungen, m_context.settings);
+    m_broadcastRows = answer->notes;
+    return true;
+}
+
+void TickerContent::enterNetworkError(const QDateTime& now)
+{
     m_context.NetzFehler = true;
     if (!markerPresent())
         giveNetworkNotice(now);
@@ -118,6 +168,21 @@ void TickerContent::watchLocalFile()
     m_toldFileMissing = true;
     m_platform.beep();
     m_notices.showNotice(fileRemovedNotice(m_context.DatenbankPfad, m_context.settings.Sprache));
+}
+
+void TickerContent::compose(const QDateTime& now)
+{
+    m_building.clear();
+    if (m_context.settings.broadcastStatus && !m_context.NetzFehler) {
+        for (const NoteRow& row : m_broadcastRows) {
+            if (shownInTicker(row, now))
+                m_building.add(TickerSource::Broadcast, row.inhalt);
+        }
+    }
+    if (m_context.settings.eigeneErlauben) {
+        for (const TickerEntry& entry : m_localEntries)
+            m_building.add(entry.source, entry.text);
+    }
 }
 
 void TickerContent::giveNetworkNotice(const QDateTime& now)
@@ -143,9 +208,12 @@ void TickerContent::FehlerZeitSchreiben(const QDateTime& now)
 {
     m_markerInMemory = true;
     m_markerTime = now;
-    QFile file(markerFile);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    // Written aside and renamed: an end in the middle leaves no half-written marker.
+    QSaveFile file(markerFile);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         QTextStream(&file) << now.toString(stampFormat) << '\n';
+        file.commit();
+    }
 }
 
 void TickerContent::FehlerZeitLesen()

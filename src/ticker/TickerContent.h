@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/NoteRow.h"
 #include "ticker/TickerAssembly.h"
 #include "ticker/TickerFeed.h"
 #include "ticker/TickerRebuild.h"
@@ -15,6 +16,12 @@ class Platform;
 // What the band shows: rebuilds the ticker text from the due notes every
 // hundredth step (the broadcaster's first, then the local ones), watches the
 // connection of a receiver and keeps its network-error state.
+//
+// A receiver never touches the broadcaster's file system itself: each step takes
+// the answer of the context's broadcast link and asks its next question (a read
+// when a rebuild is due, a file test otherwise), and never waits for one. A
+// question that stays unanswered past the link's deadline counts as an
+// unreachable broadcaster; no further question is asked until it returns.
 //
 // The marker file "nefe" in the current folder records that the user was told
 // about a network error, with the time of the notice. The same state is kept
@@ -44,8 +51,13 @@ public:
     int NeuZaehler = rebuildEvery;
 
 private:
-    void watchConnection(const QDateTime& now);
+    // The receiver's step with the link; true when a read of the broadcaster arrived.
+    bool talkToBroadcaster(const QDateTime& now, bool rebuild);
+    bool takeAnswer(const QDateTime& now);
+    void enterNetworkError(const QDateTime& now);
     void watchLocalFile();
+    // The broadcaster's due notes of its last read, then the local ones of the last rebuild.
+    void compose(const QDateTime& now);
     void giveNetworkNotice(const QDateTime& now);
     bool markerPresent() const;
     void FehlerZeitSchreiben(const QDateTime& now);
@@ -57,6 +69,12 @@ private:
     NoticeBoard& m_notices;
     FileProbe m_fileExists;
     OnlineCheck m_onlineCheck;
+
+    // The broadcaster's notes of its last read, and what the link is to be asked next.
+    QVector<NoteRow> m_broadcastRows;
+    QVector<TickerEntry> m_localEntries;
+    bool m_readWanted = false;
+    bool m_reopenWanted = false;
 
     TickerAssembly m_building;
     TickerAssembly m_shown;

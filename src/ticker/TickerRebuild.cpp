@@ -77,8 +77,10 @@ void readBroadcaster(AppContext& context, const QDateTime& now, TickerAssembly& 
     append(assembly, read.Eintraege);
 }
 
-void readLocal(AppContext& context, const QDateTime& now, TickerAssembly& assembly,
-               RebuildState& state)
+} // namespace
+
+void readLocalNotes(AppContext& context, const QDateTime& now, TickerAssembly& assembly,
+                    RebuildState& state)
 {
     LockWait wait(context.local, state.busyTimeoutMs);
     RecordSet& notes = context.localNotizen;
@@ -90,15 +92,13 @@ void readLocal(AppContext& context, const QDateTime& now, TickerAssembly& assemb
     append(assembly, !complete && notes.lockedOut() ? state.lastLocal : read.Eintraege);
 }
 
-} // namespace
-
 void rebuildTicker(AppContext& context, const QDateTime& now, TickerAssembly& assembly,
                    RebuildState& state)
 {
     if (context.settings.broadcastStatus && !context.NetzFehler)
         readBroadcaster(context, now, assembly, state);
     if (context.settings.eigeneErlauben)
-        readLocal(context, now, assembly, state);
+        readLocalNotes(context, now, assembly, state);
 }
 
 } // namespace qb

@@ -28,6 +28,10 @@ struct RebuildState
 // local due notes follow when own notes are allowed. A broadcaster whose
 // reading fails and that cannot be reopened counts as unreachable (NetzFehler);
 // a locked one is no failure: its entries of the last read stay.
+// The local due notes, or those of the last read while the local file is locked.
+void readLocalNotes(AppContext& context, const QDateTime& now, TickerAssembly& assembly,
+                    RebuildState& state);
+
 void rebuildTicker(AppContext& context, const QDateTime& now, TickerAssembly& assembly,
                    RebuildState& state);
 

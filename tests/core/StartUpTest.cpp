@@ -267,7 +267,6 @@ TEST_F(StartUpTest, ReachableBroadcaster)
     AppContext context;
     ASSERT_EQ(start(context), 0);
     EXPECT_FALSE(context.NetzFehler);
-    EXPECT_TRUE(context.broadcast.isReadOnly());
     EXPECT_TRUE(context.settings.remoteEinstellungen);
     EXPECT_EQ(context.settings.Speed, 77);
     EXPECT_EQ(context.settings.passWort, QStringLiteral("boss"));

@@ -20,22 +20,13 @@ broadcast_note_gone() {
     done
 }
 
-# Program windows other than the band, seen so far (one id per line).
-other_windows_seen() { grep -vx "$BAND_WINDOW" "$HOME/windows.log" | sort -u; }
-bubble_seen() { [[ -n $(other_windows_seen) ]]; }
-
 x_session_start "$1"
 receiver_prepare
 # Just longer than the band alone, so it scrolls with or without the broadcaster's note.
 band_note "Local note:$(printf ' word%d' $(seq 1 38))"
 
 band_start
-# Every visible window of the program, sampled for the whole run.
-(while kill -0 "$BAND_PID" 2>/dev/null; do
-    band_windows
-    sleep 0.2
-done) >"$HOME/windows.log" &
-on_exit "stop_process $!"
+sample_windows
 
 wait_until 10 broadcast_note_shown || fail "the broadcaster's note never appeared in the band"
 bubble_seen && fail "a bubble while connected: $(other_windows_seen)"

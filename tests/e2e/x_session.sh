@@ -127,6 +127,19 @@ band_windows() {
     done
 }
 
+# Every visible window of the program, sampled until it ends (into $HOME/windows.log);
+# other_windows_seen: those other than the band, one id per line.
+sample_windows() {
+    : >"$HOME/windows.log"
+    (while kill -0 "$BAND_PID" 2>/dev/null; do
+        band_windows
+        sleep 0.2
+    done) >>"$HOME/windows.log" &
+    on_exit "stop_process $!"
+}
+other_windows_seen() { grep -vx "$BAND_WINDOW" "$HOME/windows.log" | sort -u; }
+bubble_seen() { [[ -n $(other_windows_seen) ]]; }
+
 # The program's visible windows at least 640 pixels wide (a monitor, a band): not the intro,
 # the bubble or the update notice.
 wide_windows() {

@@ -348,12 +348,11 @@ private slots:
                  QStringList{"Schritt 15"} + restored + QStringList{"SpracheEinstellen"});
     }
 
-    // A receiver: the path through the file dialog and the question, then the broadcaster
-    // reopened and its display adopted.
+    // A receiver: the path through the file dialog and the question, then the band's next
+    // step reads the broadcaster from that path.
     void saveReceiver()
     {
         TemplateCopy broadcaster;
-        RawSql(broadcaster.path()).exec("UPDATE Einstellungen SET uhrHgFarbe = 99");
         open();
         click("BroadcastStatusChe");
         m_platform->fileAnswers.push_back(broadcaster.path());
@@ -362,7 +361,7 @@ private slots:
         QCOMPARE(m_window->working().broadcastPfad, broadcaster.path());
         click("SpeichernBef");
         QVERIFY(!m_window->isVisible());
-        QCOMPARE(memory().uhrHgFarbe, 99);
+        QCOMPARE(m_context->BroadcastDatenbankPfad, broadcaster.path());
         QVERIFY(memory().broadcastStatus && memory().sysopStatus);
         QVERIFY(m_band.calls.contains("requestRebuild"));
     }

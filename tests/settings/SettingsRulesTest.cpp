@@ -226,27 +226,6 @@ TEST_F(Saving, StandaloneStoresAndOpensNoBroadcaster)
     EXPECT_TRUE(context.BroadcastDatenbankPfad.isEmpty());
 }
 
-// A receiver adopts the broadcaster's display settings although it stored its own.
-TEST_F(Saving, ReceiverReopensTheBroadcasterAndAdoptsItsDisplay)
-{
-    TemplateCopy broadcaster;
-    ASSERT_EQ(RawSql(broadcaster.path())
-                  .exec(QStringLiteral("UPDATE Einstellungen SET notizHgFarbe = 777, "
-                                       "remoteEinstellungen = 0")),
-              QString());
-    working.broadcastStatus = true;
-    working.sysopStatus = true;
-    working.broadcastPfad = broadcaster.path();
-    context.NetzFehler = true;
-
-    ASSERT_TRUE(EinstellungenUebernehmen(context, working, band).stored);
-    EXPECT_EQ(stored("notizHgFarbe").toInt(), 4242);
-    EXPECT_EQ(context.settings.notizHgFarbe, 777);
-    EXPECT_FALSE(context.NetzFehler);
-    EXPECT_EQ(context.BroadcastDatenbankPfad, broadcaster.path());
-    EXPECT_EQ(band.calls, (QStringList{"Schritt 15", "requestRebuild", "MachLayout"}));
-}
-
 namespace {
 
 class CountedNotices final : public NoticeBoard
@@ -260,6 +239,33 @@ public:
 
 } // namespace
 
+// A receiver adopts the broadcaster's display settings although it stored its own: the
+// band's next step reads the broadcaster anew, from the saved path.
+TEST_F(Saving, ReceiverReopensTheBroadcasterAndAdoptsItsDisplay)
+{
+    TemplateCopy broadcaster;
+    ASSERT_EQ(RawSql(broadcaster.path())
+                  .exec(QStringLiteral("UPDATE Einstellungen SET notizHgFarbe = 777, "
+                                       "remoteEinstellungen = 0")),
+              QString());
+    context.broadcastLink.use(std::make_unique<BroadcastFile>(), BroadcastLink::Mode::Inline);
+    test::ScriptedPlatform platform;
+    CountedNotices notices;
+    TickerContent content(context, platform, notices, [](const QString&) { return false; });
+    working.broadcastStatus = true;
+    working.sysopStatus = true;
+    working.broadcastPfad = broadcaster.path();
+    context.NetzFehler = true;
+
+    ASSERT_TRUE(EinstellungenUebernehmen(context, working, band).stored);
+    EXPECT_EQ(stored("notizHgFarbe").toInt(), 4242);
+    EXPECT_FALSE(context.NetzFehler);
+    EXPECT_EQ(band.calls, (QStringList{"Schritt 15", "requestRebuild", "MachLayout"}));
+    content.NotizMachen(QDateTime(QDate(2026, 12, 4), QTime(10, 0)));
+    EXPECT_EQ(context.settings.notizHgFarbe, 777);
+    EXPECT_FALSE(context.NetzFehler);
+}
+
 // A broadcaster that cannot be opened: the network-error state, nothing adopted; the band
 // tells once and tries again after the next minute boundary (the marker "nefe" goes to a
 // folder of its own).
@@ -270,15 +276,17 @@ TEST_F(Saving, UnreachableBroadcasterIsNoticedOnceAndRetried)
     QDir::setCurrent(markerFolder.path());
     test::ScriptedPlatform platform;
     CountedNotices notices;
+    context.broadcastLink.use(std::make_unique<BroadcastFile>(), BroadcastLink::Mode::Inline);
     TickerContent content(context, platform, notices, [](const QString&) { return false; });
     working.broadcastStatus = true;
     working.broadcastPfad = local.folder() + QStringLiteral("/gone/qb.kvl");
     ASSERT_TRUE(EinstellungenUebernehmen(context, working, band).stored);
-    EXPECT_TRUE(context.NetzFehler);
-    EXPECT_EQ(context.settings.notizHgFarbe, 4242);
     EXPECT_EQ(band.calls, (QStringList{"Schritt 15", "requestRebuild", "MachLayout"}));
 
     QDateTime now(QDate(2026, 12, 4), QTime(10, 0, 30));
+    content.NotizMachen(now);
+    EXPECT_TRUE(context.NetzFehler);
+    EXPECT_EQ(context.settings.notizHgFarbe, 4242);
     for (int step = 0; step < 3; ++step) {
         content.waitForNetwork(now);
         content.NotizMachen(now);
