@@ -18,6 +18,7 @@
 #include "settings/NetzConnect.h"
 #include "settings/SettingsCommand.h"
 #include "ticker/TickerContent.h"
+#include "ticker/ui/BandDock.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 
@@ -99,7 +100,15 @@ void TickerApplication::showTicker()
     m_updates = std::make_unique<UpdateCycle>(m_context, m_platform, m_clock, *m_terminal,
                                               *m_content, *m_questions, *m_notices,
                                               [] { QApplication::exit(0); });
+    // The band's window owns its dock.
+    new BandDock(*m_terminal, m_context.settings, m_platform);
     m_terminal->show();
+    if (!m_context.settings.erstVorbei && !m_platform.honoursStrut())
+        m_notices->showNotice(m_context.settings.Sprache == 2
+                                  ? QStringLiteral("Dieser Desktop lässt das Band nicht am "
+                                                   "Bildschirmrand andocken; siehe Hilfe.")
+                                  : QStringLiteral("This desktop does not let the band dock at "
+                                                   "the screen edge; see Help."));
 }
 
 NoteWindowContext TickerApplication::noteWindowContext() const

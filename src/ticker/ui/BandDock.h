@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Strut.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QWindow;
+
+namespace qb {
+
+class Platform;
+class Terminal;
+struct Settings;
+
+// Keeps the band's strip reserved at its screen edge, so that the window manager places
+// and maximises other windows beside the band instead of under it: after every layout
+// (font, edge, screen), while the band is shown; the strip is given back while it is hidden.
+class BandDock final : public QObject
+{
+public:
+    BandDock(Terminal& terminal, const Settings& settings, Platform& platform);
+
+    // The strut last given to the window system.
+    const Strut& strut() const { return m_strut; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Gives the window system the strut for the band as it is now; unless always, only
+    // when it changed.
+    void reserve(bool always);
+
+    Terminal& m_terminal;
+    const Settings& m_settings;
+    Platform& m_platform;
+    Strut m_strut;
+    QPointer<QWindow> m_window; // the band's native window, watched for its first expose
+    bool m_mapped = false;      // shown and exposed since the last show
+};
+
+} // namespace qb
