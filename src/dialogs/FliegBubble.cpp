@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -50,8 +51,15 @@ FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target,
     m_textPan->setWordWrap(true);
     // A click on the text closes the bubble like a click on the face.
     m_textPan->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A longer text gets a smaller font, down to a size still readable, so that it fits.
     QFont font = m_textPan->font();
-    font.setPointSize(8);
+    for (int size = 8; size >= 6; --size) {
+        font.setPointSize(size);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            m_textPan->rect(), Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (needed.height() <= m_textPan->height())
+            break;
+    }
     m_textPan->setFont(font);
     QPalette palette = m_textPan->palette();
     palette.setColor(QPalette::WindowText, Qt::black);

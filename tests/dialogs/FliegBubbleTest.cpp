@@ -52,6 +52,20 @@ private slots:
         QVERIFY(m_platform.calls.contains(QStringLiteral("topmost on")));
     }
 
+    // A notice of several lines keeps its first and last words inside the text area.
+    void longTextFitsItsArea()
+    {
+        const QString text = QStringLiteral(
+            "Dieser Desktop lässt das Band nicht am Bildschirmrand andocken; siehe Hilfe.");
+        FliegBubble bubble(m_platform, text, QPoint(0, 0));
+        const auto* textPan = bubble.findChild<QLabel*>(QStringLiteral("mTextPan"));
+        const QRect needed =
+            QFontMetrics(textPan->font())
+                .boundingRect(textPan->rect(), Qt::AlignCenter | Qt::TextWordWrap, text);
+        QVERIFY2(needed.height() <= textPan->height(),
+                 qPrintable(QString::number(needed.height())));
+    }
+
     void secondCallReplacesTheFirst()
     {
         BubbleHost host(m_platform, &m_anchor);

@@ -8,6 +8,8 @@
 #                                   platform's own test, on this display)
 #   band_test.sh strip BIN_DIR      the band's strip is kept free of other windows at either
 #                                   edge and follows a larger font
+#   band_test.sh notice BIN_DIR     the first start says so in a bubble when the window
+#                                   manager keeps no strip free, and only then
 #   band_test.sh screens BIN_DIR    on a primary monitor right of another; re-docked when
 #                                   the screen gets smaller
 set -uo pipefail
@@ -158,6 +160,32 @@ case_strip() {
     band_stop
 }
 
+# The program's windows other than the band after the start has settled.
+other_windows() { sleep 2 && band_windows | grep -vx "$BAND_WINDOW"; }
+
+case_notice() {
+    a11y_start
+    export BROWSER=true # the first start opens the manual
+    band_prepare
+    band_setting erstVorbei 0
+    band_start
+    [[ -z $(other_windows) ]] || fail "a notice on the first start with openbox"
+    band_stop
+
+    # A window manager that lists no struts among its hints (as one that ignores them).
+    xprop -root -remove _NET_SUPPORTED
+    band_prepare
+    band_start
+    [[ -z $(other_windows) ]] || fail "a notice on a later start"
+    band_stop
+    band_setting erstVorbei 0
+    band_start
+    $A11Y showing "This desktop does not let the band dock at the screen edge; see Help." \
+        >/dev/null || fail "no notice on the first start without struts"
+    shot "$SHOTS/notice.png"
+    band_stop
+}
+
 case_screens() {
     # Two monitors side by side, the primary one on the right.
     xrandr --setmonitor left 960/254x1080/286+0+0 none >/dev/null &&
@@ -181,10 +209,11 @@ case_screens() {
     band_stop
 }
 
+[[ $1 == notice ]] && a11y_session "$@"
 [[ $1 == layer ]] && X_FOCUS_NEW=no
 x_session_start "$2"
 case $1 in
-docking | scrolling | strip | screens | layer | platform) "case_$1" ;;
+docking | scrolling | strip | notice | screens | layer | platform) "case_$1" ;;
 *) fail "unknown case $1" ;;
 esac
 echo "PASS: $1"
