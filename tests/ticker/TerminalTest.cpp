@@ -543,6 +543,17 @@ private slots:
         band.terminal->MachLayout();
         QCOMPARE(band.platform.calls.filter("strut"),
                  (QStringList{strut(height, 0), strut(0, height), strut(0, taller), strut(0, 0)}));
+
+        // A window manager that moves the band out of its strip: the band goes back to its
+        // edge and reserves nothing from then on.
+        Band pushed;
+        BandDock pushedDock(*pushed.terminal, pushed.settings, pushed.platform);
+        pushed.terminal->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pushed.terminal.get()));
+        pushed.terminal->move(0, height);
+        QTRY_COMPARE(pushed.terminal->pos(), QPoint(0, 0));
+        pushed.terminal->MachLayout();
+        QCOMPARE(pushed.platform.calls.filter("strut"), (QStringList{strut(height, 0), strut(0, 0)}));
     }
 
     // The notice is centred on the band (1770 twips wide): 400 twips above the middle of a

@@ -3,6 +3,7 @@
 #include "Terminal.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
+#include "platform/Twips.h"
 #include "ticker/BandStrut.h"
 
 #include <QEvent>
@@ -30,6 +31,14 @@ bool BandDock::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (watched == &m_terminal && event->type() == QEvent::Hide) {
         reserve(false);
+    } else if (watched == &m_terminal && event->type() == QEvent::Move && !m_strut.isEmpty() &&
+               m_terminal.pos() != laidOutPlace()) {
+        // The window manager moved the band out of the strip reserved for it, as some do
+        // with any window but a dock: the band keeps its edge and gives the strip back.
+        m_refused = true;
+        reserve(false);
+        // After the window system's move has run its course.
+        QMetaObject::invokeMethod(&m_terminal, &Terminal::MachLayout, Qt::QueuedConnection);
     } else if (watched == m_window && event->type() == QEvent::Expose && !m_mapped &&
                m_window->isExposed()) {
         m_mapped = true;
@@ -38,9 +47,17 @@ bool BandDock::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+QPoint BandDock::laidOutPlace() const
+{
+    const BandLayout& layout = m_terminal.layout();
+    return twips::toPixels(
+               QRect(layout.windowLeft, layout.windowTop, layout.windowWidth, layout.windowHeight))
+        .topLeft();
+}
+
 void BandDock::reserve(bool always)
 {
-    const bool shown = m_terminal.isVisible() && m_mapped;
+    const bool shown = m_terminal.isVisible() && m_mapped && !m_refused;
     const Strut strut = bandStrut(m_platform.monitorGeometries(), m_terminal.geometry(),
                                   m_settings.dockPos != 0, shown);
     // The layout runs again on every change of an adopted setting: an unchanged strip
@@ -48,8 +65,6 @@ void BandDock::reserve(bool always)
     if (!always && strut == m_strut)
         return;
     m_strut = strut;
-    qWarning("strut %d %d geom %d %d", strut.values[2], strut.values[3], m_terminal.y(),
-             m_terminal.height());
     m_platform.setStrut(m_terminal, strut);
 }
 
