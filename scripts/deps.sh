@@ -7,7 +7,7 @@ qb_packages=(
     libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils fonts-dejavu-core
     python3-pyftpdlib sqlite3 python3-pyatspi at-spi2-core dbus dbus-x11
-    libxcb1-dev xterm mutter
+    libxcb1-dev xterm mutter xwayland
 )
 
 qb_install_packages() {
