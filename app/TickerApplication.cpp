@@ -26,7 +26,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 namespace qb {
 
@@ -109,6 +112,8 @@ void TickerApplication::showTicker()
                                                    "Bildschirmrand andocken; siehe Hilfe.")
                                   : QStringLiteral("This desktop does not let the band dock at "
                                                    "the screen edge; see Help."));
+    if (!m_waitingCommand.isEmpty())
+        QTimer::singleShot(0, m_terminal.get(), [this] { runWaitingCommand(); });
 }
 
 NoteWindowContext TickerApplication::noteWindowContext() const
@@ -161,6 +166,46 @@ void TickerApplication::closeNotice()
 {
     if (m_notices)
         m_notices->closeNotice();
+}
+
+void TickerApplication::raiseBand()
+{
+    // Before the band exists the start itself brings it up.
+    if (!m_terminal)
+        return;
+    m_terminal->show();
+    m_terminal->raise();
+    if (QWidget* window = QApplication::activeModalWidget()) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void TickerApplication::runCommand(const QString& command)
+{
+    if (!m_terminal) {
+        m_waitingCommand = command;
+        return;
+    }
+    const bool busy = QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
+                      !m_terminal->acceptsCommands();
+    if (busy || command == QLatin1String("raise"))
+        raiseBand();
+    else if (command == QLatin1String("new-note"))
+        m_terminal->newNoteCommand();
+    else if (command == QLatin1String("notes"))
+        m_terminal->administrationCommand();
+    else if (command == QLatin1String("settings"))
+        m_terminal->settingsCommand();
+    else if (command == QLatin1String("about"))
+        showAbout();
+    else if (command == QLatin1String("quit"))
+        end();
+}
+
+void TickerApplication::runWaitingCommand()
+{
+    runCommand(std::exchange(m_waitingCommand, QString()));
 }
 
 void TickerApplication::end()

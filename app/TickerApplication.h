@@ -37,6 +37,13 @@ public:
     void showTicker() override;
     void processEvents() override;
     void pause(double seconds) override;
+    // Brings the band (and a window open over it) to the top, as a second start asks.
+    void raiseBand();
+    // Runs a command handed over by another start ("raise", "new-note", "notes",
+    // "settings", "about", "quit") as the band's menu runs it. Before the band is shown
+    // the command waits for it; while a window of the band waits for an answer, or the
+    // settings are open, the band and that window come to the top instead.
+    void runCommand(const QString& command);
 
 private:
     // The content logic raises notices before the band exists to place them.
@@ -48,6 +55,7 @@ private:
     void connectSettings();
     void showAbout();
     NoteWindowContext noteWindowContext() const;
+    void runWaitingCommand();
 
     AppContext& m_context;
     Platform& m_platform;
@@ -62,6 +70,7 @@ private:
     std::unique_ptr<TerminalBand> m_band;
     std::unique_ptr<SettingsCommand> m_settingsCommand;
     std::unique_ptr<UpdateCycle> m_updates;
+    QString m_waitingCommand;
 };
 
 } // namespace qb

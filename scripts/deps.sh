@@ -7,6 +7,7 @@ qb_packages=(
     libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils fonts-dejavu-core
     python3-pyftpdlib sqlite3 python3-pyatspi at-spi2-core dbus dbus-x11
+    librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
     libxcb1-dev xterm mutter xwayland
 )
 

@@ -34,6 +34,15 @@ int databaseFailure(QTextStream& err, const QString& message)
     return DatabaseFailure;
 }
 
+// A failed write in the user's words, the file named, the driver's text on a details line.
+int writeFailure(QTextStream& err, const QString& database, StorageAction action,
+                 const StorageFailure& failure)
+{
+    return databaseFailure(
+        err, QStringLiteral("Cannot write to \"%1\": %2\n  details: %3")
+                 .arg(database, storageFailureText(action, failure, 1), failure.detail));
+}
+
 int openLocal(AppContext& context, const QString& path, QTextStream& err)
 {
     QString reason;
@@ -167,9 +176,7 @@ int NotesCommand::add(const Call& call) const
     const StoreResult stored =
         NotizSpeichern(context.localNotizen, std::nullopt, text, check.schedule);
     if (stored.status != StoreResult::Status::Stored)
-        return databaseFailure(
-            call.err,
-            QStringLiteral("Cannot write to \"%1\": %2").arg(call.database, stored.reason));
+        return writeFailure(call.err, call.database, StorageAction::StoreNote, stored.failure);
     call.out << stored.id << '\n';
     return Success;
 }
@@ -201,9 +208,8 @@ int NotesCommand::remove(const Call& call) const
         if (!notes.findLast(QStringLiteral("ID = ") + id) && notes.error().isEmpty())
             continue; // the same ID given twice
         if (!notes.error().isEmpty() || !notes.remove())
-            return databaseFailure(
-                call.err,
-                QStringLiteral("Cannot write to \"%1\": %2").arg(call.database, notes.error()));
+            return writeFailure(call.err, call.database, StorageAction::DeleteNotes,
+                                notes.failure());
     }
     return Success;
 }

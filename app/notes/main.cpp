@@ -1,6 +1,7 @@
 // quillaband-notes: the notes of a Quillaband database from the command line.
 
 #include "NotesCommand.h"
+#include "core/ProgramFolders.h"
 #include "core/StartUp.h"
 #include "platform/Clock.h"
 
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
     const QString database =
         qb::datenOrdnerIn(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) +
         QStringLiteral("qb.kvl");
-    qb::NotesCommand command(clock, QCoreApplication::applicationDirPath(), database);
+    qb::NotesCommand command(clock, qb::programFolders().data, database);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int status = command.run(app.arguments().mid(1), out, err);

@@ -21,12 +21,6 @@ QString verwaltungText(VerwaltungText text, int sprache)
         return english ? QStringLiteral("Really delete seleted notes?")
                        : QStringLiteral("Markierte Notizen wirklich löschen?");
     case VerwaltungText::RecordNotFound: return QStringLiteral("Datensatz nicht gefunden");
-    case VerwaltungText::NotDeleted:
-        return english ? QStringLiteral("These notes could not be deleted:")
-                       : QStringLiteral("Diese Notizen konnten nicht gelöscht werden:");
-    case VerwaltungText::NotRead:
-        return english ? QStringLiteral("The notes could not be read:")
-                       : QStringLiteral("Die Notizen konnten nicht gelesen werden:");
     }
     return {};
 }

@@ -13,8 +13,6 @@ enum class VerwaltungText {
     EndeBef,
     DeleteQuestion,
     RecordNotFound, // German in both languages, as it always was
-    NotDeleted,     // followed by the database's reason
-    NotRead,        // followed by the database's reason
 };
 
 QString verwaltungText(VerwaltungText text, int sprache);

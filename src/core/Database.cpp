@@ -3,12 +3,16 @@
 #include "PasswordGuard.h"
 
 #include <QAtomicInt>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <optional>
 
 namespace qb {
 
@@ -42,6 +46,20 @@ sqlite3* nativeHandle(const QSqlDatabase& connection)
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
+struct FileIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+};
+
+std::optional<FileIdentity> identityOf(const QString& path)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino)};
+}
+
 } // namespace
 
 bool Database::isTransient(const QSqlError& error, OpenMode mode)
@@ -68,6 +86,8 @@ bool Database::open(const QString& path, const QString& connect, OpenMode mode,
 {
     close();
     m_path = path;
+    m_connect = connect;
+    m_fileMissing = false;
     m_mode = mode;
     m_busyTimeoutMs = busyTimeoutMs;
     m_error = {};
@@ -90,6 +110,11 @@ bool Database::open(const QString& path, const QString& connect, OpenMode mode,
                                     "werden: %2")
                          .arg(path, problem)});
     m_open = true;
+    // Taken after SQLite opened it: a file swapped in between counts as the one open.
+    if (const std::optional<FileIdentity> identity = identityOf(path)) {
+        m_device = identity->device;
+        m_inode = identity->inode;
+    }
 
     if (const Problem problem = contentsProblem(connect); !problem.isEmpty())
         return fail(problem);
@@ -103,6 +128,22 @@ bool Database::open(const QString& path, const QString& connect, OpenMode mode,
     return true;
 }
 
+PathCheck Database::followPath()
+{
+    if (m_mode == OpenMode::ReadOnly || m_path.isEmpty())
+        return PathCheck::Unchanged;
+    const std::optional<FileIdentity> identity = identityOf(m_path);
+    m_fileMissing = !identity;
+    if (!identity)
+        return PathCheck::Missing;
+    if (m_open && identity->device == m_device && identity->inode == m_inode)
+        return PathCheck::Unchanged;
+    const QString path = m_path;
+    const QString connect = m_connect;
+    return open(path, connect, m_mode, m_busyTimeoutMs) ? PathCheck::Reopened
+                                                        : PathCheck::ReopenFailed;
+}
+
 // Both run on every rebuild of the band: straight calls into SQLite, not statements to compile.
 bool Database::setBusyTimeout(int milliseconds)
 {
@@ -111,6 +152,12 @@ bool Database::setBusyTimeout(int milliseconds)
         return false;
     m_busyTimeoutMs = milliseconds;
     return true;
+}
+
+int Database::systemError() const
+{
+    sqlite3* handle = m_open ? nativeHandle(connection()) : nullptr;
+    return handle ? sqlite3_system_errno(handle) : 0;
 }
 
 void Database::releaseMemory()

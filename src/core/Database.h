@@ -8,6 +8,14 @@ namespace qb {
 
 enum class OpenMode { ReadWrite, ReadOnly };
 
+// How the file at a database's path stands against the file it has open.
+enum class PathCheck {
+    Unchanged,    // the same file, or a read-only database, which is never checked
+    Reopened,     // another file had taken its place and is open now
+    Missing,      // no file is at the path; the open one serves reads, never writes
+    ReopenFailed, // the file now at the path cannot be opened; the object is closed
+};
+
 // One open database file: an SQLite connection in rollback-journal mode with a
 // busy timeout, so that a reader waits while another process writes. Opening
 // checks the file, its password guard and its two tables; a failure leaves the
@@ -36,9 +44,19 @@ public:
               int busyTimeoutMs = defaultBusyTimeoutMs);
     void close();
 
+    // A read-write database checks before each write and each walk that the file at its path
+    // is still the one it has open (device and inode): a file deleted or replaced underneath
+    // would otherwise take writes nobody sees. One stat of a local path; a read-only
+    // database, which may lie on a share that hangs, is not checked.
+    PathCheck followPath();
+    // The last check found no file at the path.
+    bool fileMissing() const { return m_fileMissing; }
+
     // How long statements wait for another program's lock from now on.
     bool setBusyTimeout(int milliseconds);
     int busyTimeout() const { return m_busyTimeoutMs; }
+    // The operating system's error number of the connection's last failed file access.
+    int systemError() const;
     // Frees the connection's page cache; the next statement reads the file again.
     void releaseMemory();
 
@@ -71,6 +89,11 @@ private:
 
     QString m_connectionName;
     QString m_path;
+    QString m_connect;
+    // The identity of the open file, taken when it was opened.
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
+    bool m_fileMissing = false;
     Problem m_error;
     OpenMode m_mode = OpenMode::ReadWrite;
     int m_busyTimeoutMs = defaultBusyTimeoutMs;

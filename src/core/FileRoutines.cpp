@@ -35,15 +35,6 @@ bool DateiKopieren(const QString& from, const QString& to)
     return target.commit();
 }
 
-bool InProgrammOrdnerWechseln(const QString& programFolder)
-{
-    const QString templateFile = QStringLiteral("org.kvl");
-    if (QFileInfo::exists(templateFile) ||
-        !QFileInfo::exists(QDir(programFolder).filePath(templateFile)))
-        return false;
-    return QDir::setCurrent(programFolder);
-}
-
 bool OrdnerVorhanden(const QString& path)
 {
     const QString before = QDir::currentPath();

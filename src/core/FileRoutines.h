@@ -16,11 +16,6 @@ bool DateiVorhanden(const QString& path);
 // interrupted copy leaves no partial file. Replaces an existing target.
 bool DateiKopieren(const QString& from, const QString& to);
 
-// The program resolves its relative file names against the current folder. Started
-// from another folder, where the template "org.kvl" is not but the program's folder
-// has it, it changes into the program's folder. True when the current folder changed.
-bool InProgrammOrdnerWechseln(const QString& programFolder);
-
 // True when the folder exists and can be entered; the current folder is the
 // same afterwards in either case.
 bool OrdnerVorhanden(const QString& path);

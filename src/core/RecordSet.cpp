@@ -72,9 +72,10 @@ void RecordSet::close()
     m_pending = Pending::None;
 }
 
-bool RecordSet::fail(const QString& reason)
+bool RecordSet::fail(const QString& reason, StorageCause cause)
 {
     m_error = reason;
+    m_failure = {cause, -1, reason};
     m_lockedOut = false;
     return false;
 }
@@ -82,6 +83,7 @@ bool RecordSet::fail(const QString& reason)
 bool RecordSet::failQuery(const QSqlError& error)
 {
     fail(error.text());
+    m_failure = storageFailure(error, m_database.systemError());
     m_lockedOut = Database::isTransient(
         error, m_database.isReadOnly() ? OpenMode::ReadOnly : OpenMode::ReadWrite);
     return false;
@@ -120,8 +122,29 @@ bool RecordSet::fetchPage(const QString& where, qint64 key)
     return true;
 }
 
+bool RecordSet::writableFile()
+{
+    switch (m_database.followPath()) {
+    case PathCheck::Unchanged:
+        return true;
+    // The pending row or the row to delete was read from the file that was replaced.
+    case PathCheck::Reopened:
+        return m_pending == Pending::Add ||
+               fail(QStringLiteral("The database file was replaced."), StorageCause::FileRemoved);
+    case PathCheck::Missing:
+        return fail(QStringLiteral("The database file was removed."), StorageCause::FileRemoved);
+    case PathCheck::ReopenFailed:
+        break;
+    }
+    return fail(m_database.error(),
+                m_database.lockedOut() ? StorageCause::Locked : StorageCause::Damaged);
+}
+
 bool RecordSet::first()
 {
+    // A walk starts on the file now at the path; while none is there the open one is read.
+    if (m_database.followPath() == PathCheck::ReopenFailed)
+        return fail(m_database.error(), StorageCause::Damaged);
     return fetchPage(QStringLiteral(">="), std::numeric_limits<qint64>::min());
 }
 
@@ -245,6 +268,8 @@ bool RecordSet::update()
 {
     if (m_pending == Pending::None)
         return fail(QStringLiteral("No edit is in progress."));
+    if (!writableFile())
+        return false;
     QStringList names;
     QVariantList values;
     for (std::size_t i = 0; i < m_buffer.size(); ++i) {
@@ -290,7 +315,7 @@ bool RecordSet::update()
 
 bool RecordSet::remove()
 {
-    if (!needRow())
+    if (!needRow() || !writableFile())
         return false;
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_table)));
@@ -309,6 +334,8 @@ bool RecordSet::findLast(const QString& criterion)
     const QRegularExpressionMatch match = form.match(criterion);
     if (!match.hasMatch() || !hasColumn(match.captured(1)))
         return fail(QStringLiteral("Unsupported criterion \"%1\".").arg(criterion));
+    if (m_database.followPath() == PathCheck::ReopenFailed)
+        return fail(m_database.error(), StorageCause::Damaged);
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid DESC LIMIT 1")
                       .arg(quoted(m_table), quoted(match.captured(1))));
@@ -317,6 +344,7 @@ bool RecordSet::findLast(const QString& criterion)
         return failQuery(query.lastError());
     if (!query.next()) {
         m_error.clear();
+        m_failure = {};
         return false;
     }
     return setBookmark(query.value(0).toString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/StorageFailure.h"
+
 #include <QHash>
 #include <QSqlError>
 #include <QString>
@@ -63,6 +65,8 @@ public:
     qint64 lastAdded() const { return m_lastAdded; }
 
     const QString& error() const { return m_error; }
+    // The cause of the last failure, for a message in the user's words.
+    const StorageFailure& failure() const { return m_failure; }
     // The last failure met another program's lock or unfinished write: the same
     // operation may succeed later.
     bool lockedOut() const { return m_lockedOut; }
@@ -79,8 +83,10 @@ private:
 
     // Reads up to a page of rows whose key compares by `where` with key.
     bool fetchPage(const QString& where, qint64 key);
-    bool fail(const QString& reason);
+    bool fail(const QString& reason, StorageCause cause = StorageCause::Other);
     bool failQuery(const QSqlError& error);
+    // Before a write: the file at the path must be the one whose rows were read.
+    bool writableFile();
     bool needRow();
     const Row* current() const;
 
@@ -100,6 +106,7 @@ private:
     std::vector<bool> m_dirty;
     qint64 m_lastAdded = 0;
     QString m_error;
+    StorageFailure m_failure;
     bool m_lockedOut = false;
 };
 

@@ -31,7 +31,7 @@ StartUp::StartUp(AppContext& context, Platform& platform, Clock& clock, StartUpW
 }
 
 // The start sequence:
-//  1-3. program-wide values; a stale "nefe.txt" goes;
+//  1-3. the state folder entered, program-wide values; a stale "nefe.txt" goes;
 //  4-6. the data folder below the documents folder, the database copied from
 //       the template when there is none;
 //  7-8. the database opened and the settings loaded;
@@ -39,8 +39,16 @@ StartUp::StartUp(AppContext& context, Platform& platform, Clock& clock, StartUpW
 //  10-12. the intro for a second, then a receiver connects to its broadcaster;
 //  13-15. the ticker shown, the intro closed, the start page on a first run.
 // Failures up to the opening of the database end the start with a message.
-int StartUp::Main(const QString& documentsFolder)
+int StartUp::Main(const QString& documentsFolder, const QString& stateFolder)
 {
+    // Relative names such as "nefe.txt" and "hete.kvl" resolve in the state folder.
+    if (!stateFolder.isEmpty() && !(QDir().mkpath(stateFolder) && QDir::setCurrent(stateFolder)))
+        return abandon(
+            QStringLiteral("The folder \"%1\" for the program's own files cannot be created.")
+                .arg(stateFolder),
+            QStringLiteral("Der Ordner \"%1\" f\u00FCr die eigenen Dateien des Programms kann "
+                           "nicht angelegt werden.")
+                .arg(stateFolder));
     ProgramValues& values = m_context.values;
     QFile::remove(QStringLiteral("nefe.txt"));
     values.heuteText = DatumFormatieren(m_clock.now().date(), m_locale);
@@ -60,12 +68,13 @@ int StartUp::Main(const QString& documentsFolder)
     // An interrupted copy leaves an empty file: there is nothing in it to lose, so it is
     // made anew like a missing one. Any other file is never overwritten.
     if (!QFile::exists(database) || QFileInfo(database).size() == 0) {
-        const QString templateFile = QStringLiteral("org.kvl");
+        const QString templateFile = templatePath();
+        const QString folder = QFileInfo(templateFile).absolutePath();
         if (!QFile::exists(templateFile))
-            return abandon(QStringLiteral("The template database \"%1\" is missing in \"%2\".")
-                               .arg(templateFile, QDir::currentPath()),
-                           QStringLiteral("Die Vorlagedatenbank \"%1\" fehlt in \"%2\".")
-                               .arg(templateFile, QDir::currentPath()));
+            return abandon(
+                QStringLiteral("The template database \"org.kvl\" is missing in \"%1\".")
+                    .arg(folder),
+                QStringLiteral("Die Vorlagedatenbank \"org.kvl\" fehlt in \"%1\".").arg(folder));
         if (!DateiKopieren(templateFile, database))
             return abandon(
                 QStringLiteral("The database \"%1\" cannot be created.").arg(database),
@@ -89,8 +98,7 @@ int StartUp::Main(const QString& documentsFolder)
         Database templateFile;
         RecordSet defaults(templateFile, QStringLiteral("Einstellungen"));
         if (m_context.localEinstellungen.first() && m_context.localEinstellungen.atEnd() &&
-            templateFile.open(QStringLiteral("org.kvl"), PasswordGuard::connectString,
-                              OpenMode::ReadOnly) &&
+            templateFile.open(templatePath(), PasswordGuard::connectString, OpenMode::ReadOnly) &&
             defaults.open())
             EinstellungenZeileSichern(m_context.localEinstellungen, defaults);
     }
@@ -109,6 +117,11 @@ int StartUp::Main(const QString& documentsFolder)
     if (!m_context.settings.erstVorbei)
         finishFirstRun();
     return 0;
+}
+
+QString StartUp::templatePath() const
+{
+    return QDir(m_context.values.dataFolder).filePath(QStringLiteral("org.kvl"));
 }
 
 int StartUp::abandon(const QString& english, const QString& german, int sprache)

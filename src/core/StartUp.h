@@ -31,9 +31,9 @@ public:
     virtual void pause(double seconds) = 0;
 };
 
-// The start sequence of the program. Relative file names ("nefe.txt",
-// "org.kvl", the update leftovers, the start pages) are resolved against the
-// current folder, the program's folder.
+// The start sequence of the program. The template "org.kvl" lies in the context's
+// dataFolder; relative file names ("nefe.txt", the update leftovers) are resolved
+// against the current folder, the state folder once the start has entered it.
 class StartUp
 {
 public:
@@ -43,9 +43,11 @@ public:
     // Runs the start sequence with the user's documents folder. Returns 0 when
     // the ticker is up; otherwise the user has been told why and the program
     // ends with the returned status.
-    int Main(const QString& documentsFolder);
+    // A non-empty stateFolder is created and made the current folder first.
+    int Main(const QString& documentsFolder, const QString& stateFolder = {});
 
 private:
+    QString templatePath() const;
     // Ends the start with a message in the language `sprache` (1 or 2), or in both.
     int abandon(const QString& english, const QString& german, int sprache = 0);
     struct Reason

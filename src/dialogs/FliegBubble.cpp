@@ -3,7 +3,6 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,8 +40,6 @@ FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target,
     setObjectName(QStringLiteral("FliegBubble"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::toPixels(widthTwips), twips::toPixels(heightTwips));
-    // Shaped by a mask rather than transparency: no compositor is needed.
-    setMask(QRegion(facePath(QRectF(rect())).toFillPolygon().toPolygon()));
 
     m_textPan = new QLabel(text, this);
     m_textPan->setObjectName(QStringLiteral("mTextPan"));
@@ -51,19 +48,19 @@ FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target,
     m_textPan->setWordWrap(true);
     // A click on the text closes the bubble like a click on the face.
     m_textPan->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // A longer text gets a smaller font, down to a size still readable, so that it fits.
     QFont font = m_textPan->font();
-    for (int size = 8; size >= 6; --size) {
-        font.setPointSize(size);
-        const QRect needed = QFontMetrics(font).boundingRect(
-            m_textPan->rect(), Qt::AlignCenter | Qt::TextWordWrap, text);
-        if (needed.height() <= m_textPan->height())
-            break;
-    }
+    font.setPointSize(8);
     m_textPan->setFont(font);
     QPalette palette = m_textPan->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     m_textPan->setPalette(palette);
+    // A text longer than the face holds makes the face taller: it is never cut.
+    const int extra =
+        std::max(0, m_textPan->heightForWidth(m_textPan->width()) - m_textPan->height());
+    m_textPan->resize(m_textPan->width(), m_textPan->height() + extra);
+    setFixedSize(width(), height() + extra);
+    // Shaped by a mask rather than transparency: no compositor is needed.
+    setMask(QRegion(facePath(QRectF(rect())).toFillPolygon().toPolygon()));
 
     // Loading: fully left of the screen, at the target's height.
     m_left = -widthTwips;

@@ -1,6 +1,7 @@
 #include "FtpTransfer.h"
 
-#include <QCoreApplication>
+#include "core/ProgramFolders.h"
+
 #include <QDir>
 
 #include <utility>
@@ -26,8 +27,7 @@ void abandon(QProcess* process, QObject* receiver)
 
 QString FtpTransfer::programHelper()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("quillaband-fetch"));
+    return QDir(programFolders().helpers).filePath(QStringLiteral("quillaband-fetch"));
 }
 
 FtpTransfer::FtpTransfer(QObject* parent) : FtpTransfer(programHelper(), parent) {}

@@ -1,16 +1,12 @@
 #include "editor/EditorMessage.h"
 
+#include "core/TextPaar.h"
+
 namespace qb {
 
 namespace {
 
-struct TextPair
-{
-    const char16_t* english;
-    const char16_t* german;
-};
-
-TextPair messagePair(EditorMessage message)
+TextPaar messagePair(EditorMessage message)
 {
     switch (message) {
     case EditorMessage::NoteTextMissing:
@@ -32,8 +28,6 @@ TextPair messagePair(EditorMessage message)
         return {u"Invalid date.", u"Fehlerhaftes Datum."};
     case EditorMessage::NumberTooLarge:
         return {u"Number too large.", u"Zahl zu groß."};
-    case EditorMessage::NotStored:
-        return {u"The note could not be stored:", u"Die Notiz konnte nicht gespeichert werden:"};
     case EditorMessage::RecordNotFound:
         return {u"Datensatz nicht gefunden", u"Datensatz nicht gefunden"};
     }
@@ -43,8 +37,8 @@ TextPair messagePair(EditorMessage message)
 // Statement and question of each question box.
 struct QuestionTexts
 {
-    TextPair statement;
-    TextPair question;
+    TextPaar statement;
+    TextPaar question;
 };
 
 QuestionTexts questionTexts(EditorQuestion question)
@@ -73,22 +67,18 @@ QuestionTexts questionTexts(EditorQuestion question)
     return {{u"", u""}, {u"", u""}};
 }
 
-QString pick(const TextPair& pair, int sprache)
-{
-    return QString::fromUtf16(sprache == 1 ? pair.english : pair.german);
-}
-
 } // namespace
 
 QString editorMessageText(EditorMessage message, int sprache)
 {
-    return pick(messagePair(message), sprache);
+    return inSprache(messagePair(message), sprache);
 }
 
 QString editorQuestionText(EditorQuestion question, int sprache)
 {
     const QuestionTexts texts = questionTexts(question);
-    return pick(texts.statement, sprache) + QStringLiteral("\n\n") + pick(texts.question, sprache);
+    return inSprache(texts.statement, sprache) + QStringLiteral("\n\n") +
+           inSprache(texts.question, sprache);
 }
 
 bool editorQuestionBeeps(EditorQuestion question)

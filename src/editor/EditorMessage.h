@@ -15,7 +15,6 @@ enum class EditorMessage {
     MonthMissing,
     InvalidDate,
     NumberTooLarge,
-    NotStored,      // followed by the database's reason
     RecordNotFound, // the edited note was deleted meanwhile
 };
 

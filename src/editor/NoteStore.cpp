@@ -9,9 +9,9 @@ namespace {
 
 StoreResult failed(RecordSet& notes)
 {
-    const QString reason = notes.error();
+    StorageFailure failure = notes.failure();
     notes.cancelUpdate();
-    return {StoreResult::Status::Failed, reason, 0};
+    return {StoreResult::Status::Failed, std::move(failure), 0};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/StorageFailure.h"
 #include "schedule/ScheduleDraft.h"
 
 #include <QString>
@@ -15,8 +16,8 @@ struct StoreResult
     enum class Status { Stored, NotFound, Failed };
 
     Status status = Status::Failed;
-    QString reason; // Failed: the database's reason
-    qint64 id = 0;  // Stored: the note's ID
+    StorageFailure failure; // Failed: why
+    qint64 id = 0;          // Stored: the note's ID
 };
 
 // Writes a note into the Notizen record set: a new row when id is empty, otherwise the row

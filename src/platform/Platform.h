@@ -62,7 +62,7 @@ public:
     // Opens a web address or file with the desktop's handler; false when no
     // handler took it.
     virtual bool openAddress(const QString& address) = 0;
-    // Opens a document (path absolute or relative to the current folder).
+    // Opens a document (path absolute or relative to the program's read-only files).
     virtual bool openDocument(const QString& path) = 0;
     // The standard message box, titled "Quillaband".
     virtual MessageAnswer showMessage(const QString& text, MessageIcon icon,

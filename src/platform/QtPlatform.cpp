@@ -82,7 +82,8 @@ bool QtPlatform::openAddress(const QString& address)
 
 bool QtPlatform::openDocument(const QString& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    const QString absolute = QDir(m_documentFolder).absoluteFilePath(path);
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::cleanPath(absolute)));
 }
 
 MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon,

@@ -8,6 +8,12 @@ namespace qb {
 class QtPlatform final : public Platform
 {
 public:
+    // Relative document paths resolve in documentFolder (the program's read-only files);
+    // empty: the current folder.
+    explicit QtPlatform(QString documentFolder = {}) : m_documentFolder(std::move(documentFolder))
+    {
+    }
+
     void beep() override;
     void setTopmost(QWidget& window, bool onTop) override;
     QSize screenSize() const override;
@@ -23,6 +29,9 @@ public:
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QString> chooseFile(const QString& title, const QString& start,
                                       const QString& filter) override;
+
+private:
+    QString m_documentFolder;
 };
 
 } // namespace qb

@@ -11,6 +11,16 @@ namespace qb {
 
 using Days = std::chrono::sys_days;
 
+// The years a note's dates may name, alike in the editor, the companion and the
+// evaluation: four digits, and none before 1900, which no schedule of a running program
+// needs and which a typing slip ("1.1.202") reaches.
+inline constexpr int firstAcceptedYear = 1900;
+inline constexpr int lastAcceptedYear = 9999;
+constexpr bool yearAccepted(std::int64_t year)
+{
+    return year >= firstAcceptedYear && year <= lastAcceptedYear;
+}
+
 // True for a Gregorian leap year: divisible by 4, except centuries not divisible by 400.
 constexpr bool istSchaltjahr(std::int64_t year)
 {

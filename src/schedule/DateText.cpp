@@ -1,5 +1,6 @@
 #include "schedule/DateText.h"
 
+#include "schedule/Calendar.h"
 #include "schedule/RhyDetails.h"
 
 #include <QList>
@@ -84,7 +85,7 @@ std::optional<QDate> DatumLesen(QStringView text, const QLocale& locale, QDate t
     std::optional<int> year = today.year();
     if (parts.size() == 3)
         year = yearFromText(parts[2]);
-    if (!year)
+    if (!year || !yearAccepted(*year))
         return std::nullopt;
     const QDate date(*year, ZahlLesen(parts[1]), ZahlLesen(parts[0]));
     if (!date.isValid())

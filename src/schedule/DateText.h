@@ -27,7 +27,8 @@ QString DatumFormatieren(QDate date, const QLocale& locale);
 // Reads a date text typed in the editor: day, month and an optional year, separated by
 // the locale's date separator or a point; an empty trailing part after the month counts
 // as a missing year ("4.12." reads like "4.12"). A missing year is today's year; a one- or
-// two-digit year lies in 1930-2029; a four-digit year stands as written. Parts hold digits
+// two-digit year lies in 1930-2029; a four-digit year stands as written and must lie in
+// firstAcceptedYear-lastAcceptedYear (a longer one is refused, never cut). Parts hold digits
 // only, and the date must exist (31.04. is not a date: no roll-over). Blanks at both ends
 // are ignored. Day-month-year order always, whatever the locale's own order, so that a
 // text the editor wrote reads back as the same date.

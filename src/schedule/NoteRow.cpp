@@ -109,7 +109,7 @@ int digitsValue(QStringView text, qsizetype start, qsizetype count)
 
 std::optional<Days> fromQDate(QDate date)
 {
-    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+    if (!date.isValid() || !yearAccepted(date.year()))
         return std::nullopt;
     return toSysDays(date);
 }
@@ -136,9 +136,8 @@ std::optional<Days> readDate(const QVariant& value)
     const int year = digitsValue(text, 0, 4);
     const int month = digitsValue(text, 5, 2);
     const int day = digitsValue(text, 8, 2);
-    if (year < 1 || month < 0 || day < 0)
+    if (!yearAccepted(year) || month < 0 || day < 0)
         return std::nullopt;
-    // Year 1-9999 in the proleptic Gregorian calendar, as QDate counts it.
     const std::chrono::year_month_day date{std::chrono::year{year},
                                            std::chrono::month{static_cast<unsigned>(month)},
                                            std::chrono::day{static_cast<unsigned>(day)}};

@@ -47,7 +47,7 @@ public:
     //   16 bits); anything else is empty;
     // - times (UhrVon, UhrBis): numbers or numeric texts that are finite and within 0..1;
     // - StartDatum: a text of exactly the form YYYY-MM-DD naming an existing date, or a
-    //   date or date-time value, with a year from 1 to 9999;
+    //   date or date-time value, with a year from firstAcceptedYear to lastAcceptedYear;
     // - texts (inhalt, RhyDetails): any non-NULL value, converted to text.
     static NoteRow fromColumns(const std::function<QVariant(const QString& column)>& value);
 

@@ -281,8 +281,7 @@ void Einstellungen::sysopReaction()
 {
     if (!m_skip && m_broadcastStatusChe->isChecked()) {
         m_platform.beep();
-        MeldungPanSetzen(*m_meldungPan, SettingsTexts::sysopRequired(m_working.Sprache),
-                         meldungRot);
+        showMessage(SettingsTexts::sysopRequired(m_working.Sprache));
         receiverReaction(true);
     } else if (m_skip) {
         m_skip = false;
@@ -360,8 +359,8 @@ bool Einstellungen::speichern()
     const SaveOutcome outcome = EinstellungenUebernehmen(m_context, m_working, m_band);
     if (!outcome.stored) {
         m_platform.beep();
-        MeldungPanSetzen(*m_meldungPan,
-                         SettingsTexts::storeFailed(m_working.Sprache, outcome.reason), meldungRot);
+        showMessage(
+            storageFailureText(StorageAction::SaveSettings, outcome.failure, m_working.Sprache));
         return false;
     }
     m_changed = false;

@@ -59,6 +59,9 @@ private:
     void buildDisplayGroups();
     void buildElementGroup();
     void buildFoot();
+    // An error in the message line, beeped by the caller; a text longer than the line
+    // wraps, and line and window grow until it is whole.
+    void showMessage(const QString& text);
     QFrame* group(int n, const QRect& twipsRect);
     QLabel* legend(int n, QWidget* parent, const QRect& twipsRect);
     void connectReactions();

@@ -222,6 +222,7 @@ void Einstellungen::buildFoot()
     m_hinweisPan->setAlignment(Qt::AlignCenter);
     m_meldungPan = make<QLabel>(this, QStringLiteral("MeldungPan"), QRect(60, 8220, 6105, 345));
     m_meldungPan->setAlignment(Qt::AlignCenter);
+    m_meldungPan->setWordWrap(true);
     MeldungPanLeeren(*m_meldungPan);
     m_speichernBef =
         make<QPushButton>(this, QStringLiteral("SpeichernBef"), QRect(6285, 7350, 1845, 360));
@@ -229,6 +230,17 @@ void Einstellungen::buildFoot()
         make<QPushButton>(this, QStringLiteral("AbbrechenBef"), QRect(6285, 7770, 1845, 360));
     m_standardBef =
         make<QPushButton>(this, QStringLiteral("StandardBef"), QRect(6285, 8205, 1845, 360));
+}
+
+void Einstellungen::showMessage(const QString& text)
+{
+    MeldungPanSetzen(*m_meldungPan, text, meldungRot);
+    const int lineHeight = twips::toPixels(345);
+    // A little room below the last line, as the single line has.
+    const int needed =
+        std::max(lineHeight, m_meldungPan->heightForWidth(m_meldungPan->width()) + 4);
+    m_meldungPan->resize(m_meldungPan->width(), needed);
+    setFixedSize(width(), twips::toPixels(SettingsRules::windowHeight) + needed - lineHeight);
 }
 
 // The caption routine: every caption in the working language; other values change nothing.

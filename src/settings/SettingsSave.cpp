@@ -16,7 +16,7 @@ SaveOutcome EinstellungenUebernehmen(AppContext& context, const Settings& workin
     stored.erstVorbei = context.settings.erstVorbei;
     stored.Schrift3D = 0; // the window has no control for it
     if (!EinstellungenSpeichern(context.localEinstellungen, stored))
-        return {false, context.localEinstellungen.error()};
+        return {false, context.localEinstellungen.failure()};
     context.settings = stored;
 
     band.setSchritt(stored.Speed);
@@ -29,7 +29,7 @@ SaveOutcome EinstellungenUebernehmen(AppContext& context, const Settings& workin
             BroadcastEinstellungenLaden(context.broadcastEinstellungen, context.settings);
         band.MachLayout();
     }
-    return {true, QString()};
+    return {true, {}};
 }
 
 } // namespace qb

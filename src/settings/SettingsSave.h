@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "core/StorageFailure.h"
 
 namespace qb {
 
@@ -10,12 +10,12 @@ class TickerBand;
 
 // Takes the settings window's working copy over: stores it, then makes it the settings in
 // memory and passes it to the band. A store that fails changes nothing in memory and
-// leaves the reason. A receiver opens the broadcaster again and adopts its display
+// leaves its cause. A receiver opens the broadcaster again and adopts its display
 // settings; a broadcaster it cannot open puts the band into its network-error state.
 struct SaveOutcome
 {
     bool stored = false;
-    QString reason;
+    StorageFailure failure;
 };
 SaveOutcome EinstellungenUebernehmen(AppContext& context, const Settings& working,
                                      TickerBand& band);

@@ -127,13 +127,6 @@ QString pathDialogTitle(int sprache)
     return pick(sprache, "Set path to broadcaster", "Pfad zum Broadcaster festlegen");
 }
 
-QString storeFailed(int sprache, const QString& reason)
-{
-    return pick(sprache, "The settings could not be saved: ",
-                "Die Einstellungen konnten nicht gespeichert werden: ") +
-           reason;
-}
-
 QString pathQuestion(int sprache)
 {
     return pick(sprache, "Broadcast path has to point at another computer - really set this path?",

@@ -34,8 +34,6 @@ QString specifyPath(int sprache);
 QString resetQuestion(int sprache);
 QString saveQuestion(int sprache);
 QString pathDialogTitle(int sprache);
-// The settings could not be stored; reason is the database's.
-QString storeFailed(int sprache, const QString& reason);
 QString pathQuestion(int sprache);
 // "Select <caption>" (1) or "<caption> wählen" (2).
 QString colourDialogTitle(const QString& caption, int sprache);

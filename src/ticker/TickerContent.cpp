@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/SettingsStore.h"
+#include "core/StorageFailure.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -55,7 +56,8 @@ void TickerContent::waitForNetwork(const QDateTime& now)
 // One step:
 //  1. count the step; a rebuild is due at rebuildEvery;
 //  2. a receiver checks that the broadcaster's file is there (every step);
-//  3. on a rebuild: the broadcaster's notes, then the local ones; every rebuild but the
+//  3. on a rebuild: the local file is looked for at its path (a new one there is opened);
+//     the broadcaster's notes, then the local ones; every rebuild but the
 //     first runs the online version check; the memory the reading took is given back;
 //  4. a changed text replaces the shown one.
 bool TickerContent::NotizMachen(const QDateTime& now)
@@ -68,6 +70,7 @@ bool TickerContent::NotizMachen(const QDateTime& now)
     if (m_context.settings.broadcastStatus && !m_context.NetzFehler)
         watchConnection(now);
     if (rebuild) {
+        watchLocalFile();
         rebuildTicker(m_context, now, m_building, m_rebuild);
         if (!m_context.values.UpdateVersuchAus && m_onlineCheck)
             m_onlineCheck(now.date());
@@ -93,13 +96,28 @@ void TickerContent::watchConnection(const QDateTime& now)
             m_context.BroadcastOeffnen(Database::tickBusyTimeoutMs);
             BroadcastEinstellungenLaden(m_context.broadcastEinstellungen, m_context.settings);
         }
-        if (m_notices.noticeVisible())
+        if (m_notices.noticeVisible() && !m_toldFileMissing)
             m_notices.closeNotice();
         return;
     }
     m_context.NetzFehler = true;
     if (!markerPresent())
         giveNetworkNotice(now);
+}
+
+// While no file is at the path the open one is still read, so the band runs on; writes
+// are refused, and the user learns why once.
+void TickerContent::watchLocalFile()
+{
+    if (m_context.local.followPath() != PathCheck::Missing) {
+        m_toldFileMissing = false;
+        return;
+    }
+    if (m_toldFileMissing)
+        return;
+    m_toldFileMissing = true;
+    m_platform.beep();
+    m_notices.showNotice(fileRemovedNotice(m_context.DatenbankPfad, m_context.settings.Sprache));
 }
 
 void TickerContent::giveNetworkNotice(const QDateTime& now)

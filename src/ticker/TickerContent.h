@@ -45,6 +45,7 @@ public:
 
 private:
     void watchConnection(const QDateTime& now);
+    void watchLocalFile();
     void giveNetworkNotice(const QDateTime& now);
     bool markerPresent() const;
     void FehlerZeitSchreiben(const QDateTime& now);
@@ -66,6 +67,9 @@ private:
     QDateTime m_markerTime;
     // The network notice was given in this run; it is given once per run.
     bool m_toldThisRun = false;
+    // The local file is gone from its path and the user was told; told again only after
+    // a file came back and went again.
+    bool m_toldFileMissing = false;
 };
 
 } // namespace qb

@@ -39,6 +39,8 @@ class NoticeBoard
 public:
     virtual ~NoticeBoard() = default;
     virtual void showNetworkNotice(const QString& text) = 0;
+    // Any other notice, in the same place.
+    virtual void showNotice(const QString& text) { showNetworkNotice(text); }
     virtual bool noticeVisible() const = 0;
     virtual void closeNotice() = 0;
 };

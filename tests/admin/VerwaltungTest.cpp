@@ -178,8 +178,31 @@ private slots:
         QCOMPARE(texts(), QStringList{"four"});
         QCOMPARE(liste()->count(), 1);
         QVERIFY(liste()->item(0)->text().startsWith(QStringLiteral("four\t")));
-        QVERIFY(bench.platform.calls.join('|').contains("beep|message These notes could not be "
-                                                        "deleted:"));
+        QVERIFY(bench.platform.calls.join('|').endsWith(
+            "beep|message The notes could not be deleted. Another program holds the notes file "
+            "locked: close it or wait, then try again."));
+    }
+
+    // A lock that keeps even the reading out fails the deletion, and it is told as a failed
+    // deletion in the user's language, not as a failed read; the line stays.
+    void lockedFileFailsTheDeletion()
+    {
+        bench.settings.Sprache = 2;
+        open({"eins"});
+        bench.open.db.connection().exec(QStringLiteral("PRAGMA busy_timeout = 0"));
+        RawSql locker(bench.file.path());
+        QCOMPARE(locker.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
+        mark({0});
+        bench.platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Ok};
+        button("LoeschenBef")->click();
+        locker.exec(QStringLiteral("ROLLBACK"));
+        bench.settings.Sprache = 1;
+        QCOMPARE(liste()->count(), 1);
+        QCOMPARE(bench.rows(), 1);
+        QCOMPARE(bench.platform.calls.last(),
+                 QStringLiteral("message Die Notizen konnten nicht gelöscht werden. Ein anderes "
+                                "Programm hält die Notizdatei gesperrt: es schließen oder warten "
+                                "und erneut versuchen."));
     }
 
     void keys()

@@ -199,6 +199,8 @@ TEST_F(NotesCommandTest, RefusalsAndUsageErrorsExitWithTwo)
         {"an option of another command", "list --daily", "list does not take --daily.\n" + usage},
         {"two texts", "add x y", "add takes one TEXT (quote it).\n"},
         {"a day that is not a number", "add x --monthly --day -3", "--day takes a number.\n"},
+        {"a year before the editor's", "add x --weekly --days mon --start 1899-12-31",
+         "Invalid date.\n"},
     };
     for (const auto& [name, line, expected] : rows)
         EXPECT_EQ(cmd(line), "2||quillaband-notes: " + expected) << name;

@@ -144,38 +144,3 @@ TEST(FileRoutines, CopiesFollowTheUmask)
     EXPECT_FALSE(DateiKopieren(dir.filePath(QStringLiteral("none")), dir.filePath("x")));
     EXPECT_FALSE(QFile::exists(dir.filePath("x")));
 }
-
-// Regression: started from another folder, the first start failed with "org.kvl is
-// missing". The program changes into its own folder then, and only then.
-TEST(FileRoutines, StartFromAnotherFolder)
-{
-    const QString before = QDir::currentPath();
-    QTemporaryDir program;
-    QTemporaryDir elsewhere;
-    QTemporaryDir otherInstallation;
-    for (const QTemporaryDir* folder : {&program, &otherInstallation}) {
-        QFile file(folder->filePath(QStringLiteral("org.kvl")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    struct Case
-    {
-        const char* name;
-        QString current;
-        QString expected;
-    };
-    const Case cases[] = {
-        {"from elsewhere: into the program folder", elsewhere.path(), program.path()},
-        {"from the program folder: stays", program.path(), program.path()},
-        {"a folder with its own template: stays", otherInstallation.path(),
-         otherInstallation.path()},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        QDir::setCurrent(c.current);
-        InProgrammOrdnerWechseln(program.path());
-        EXPECT_EQ(QDir::currentPath(), QDir(c.expected).canonicalPath());
-    }
-    QDir::setCurrent(elsewhere.path());
-    EXPECT_FALSE(InProgrammOrdnerWechseln(elsewhere.path())) << "no template anywhere";
-    QDir::setCurrent(before);
-}

@@ -109,6 +109,31 @@ TEST_F(StartUpTest, FirstAndSecondStart)
     EXPECT_TRUE(platform.calls.isEmpty());
 }
 
+// An installed program: the template lies in the data folder, and the start makes the
+// user's state folder (created on demand) the current folder before a stale "nefe.txt"
+// there goes. A state folder that cannot be made ends the start.
+TEST_F(StartUpTest, InstalledProgramStartsInItsStateFolder)
+{
+    QTemporaryDir elsewhere;
+    const QString state = elsewhere.filePath(QStringLiteral("state/quillaband"));
+    ASSERT_TRUE(QDir().mkpath(state));
+    QFile stale(state + QStringLiteral("/nefe.txt"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    const QString data = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+
+    AppContext context;
+    context.values.dataFolder = data;
+    StartUp startUp(context, platform, clock, windows, QLocale(QLocale::German));
+    platform.messageAnswers.push_back(MessageAnswer::Ok);
+    EXPECT_EQ(startUp.Main(documents(), state + QStringLiteral("/nefe.txt/x")), 1);
+    ASSERT_EQ(startUp.Main(documents(), state), 0);
+    EXPECT_EQ(QDir::currentPath(), QDir(state).canonicalPath());
+    EXPECT_FALSE(stale.exists());
+    EXPECT_TRUE(QFile::exists(database()));
+}
+
 // The start page follows the stored language.
 TEST_F(StartUpTest, StartPageInGerman)
 {

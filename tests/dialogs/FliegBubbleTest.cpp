@@ -52,18 +52,19 @@ private slots:
         QVERIFY(m_platform.calls.contains(QStringLiteral("topmost on")));
     }
 
-    // A notice of several lines keeps its first and last words inside the text area.
-    void longTextFitsItsArea()
+    // A notice longer than the face holds makes the face taller; a short one keeps its size.
+    void longTextGrowsTheFace()
     {
-        const QString text = QStringLiteral(
-            "Dieser Desktop lässt das Band nicht am Bildschirmrand andocken; siehe Hilfe.");
-        FliegBubble bubble(m_platform, text, QPoint(0, 0));
-        const auto* textPan = bubble.findChild<QLabel*>(QStringLiteral("mTextPan"));
-        const QRect needed =
-            QFontMetrics(textPan->font())
-                .boundingRect(textPan->rect(), Qt::AlignCenter | Qt::TextWordWrap, text);
-        QVERIFY2(needed.height() <= textPan->height(),
-                 qPrintable(QString::number(needed.height())));
+        BubbleHost host(m_platform, &m_anchor);
+        host.BubbleZeigen(0, 0, QStringLiteral("Notice"));
+        QCOMPARE(host.bubble()->height(), twips::toPixels(FliegBubble::heightTwips));
+        host.BubbleZeigen(0, 0,
+                          QStringLiteral("The notes file \"/home/someone/Documents/"
+                                         "Quillaband 3/qb.kvl\" was removed; notes cannot "
+                                         "be saved until it is back."));
+        const auto* text = host.bubble()->findChild<QLabel*>(QStringLiteral("mTextPan"));
+        QVERIFY(text->height() >= text->heightForWidth(text->width()));
+        QVERIFY(text->geometry().bottom() < host.bubble()->height());
     }
 
     void secondCallReplacesTheFirst()

@@ -13,6 +13,8 @@
     a11y.py menu NAME                 waits for a popup menu to take the focus (open it and
                                       press Down meanwhile) and chooses its entry NAME
     a11y.py names                     prints every shown control as ROLE<TAB>NAME
+    a11y.py announcements SECONDS     prints "listening", then for SECONDS the text of each
+                                      notification the application shows, one a line
 
 Popup menus are no children of the application's tree: like a screen reader, "menu"
 follows the focus into the menu. Names are accessible names (a control's caption, or the label in front of a field);
@@ -144,6 +146,22 @@ def choose_from_menu(name):
         sys.exit(f'a11y: no menu with the entry "{name}" took the focus')
 
 
+def announcements(seconds):
+    """Prints what a screen reader would announce: notifications that show up."""
+
+    def on_showing(event):
+        source = event.source
+        if event.detail1 != 1 or source is None or source.getRoleName() != "notification":
+            return
+        if source.getApplication().name == APPLICATION:
+            print(source.name, flush=True)
+
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    print("listening", flush=True)
+    pyatspi.Registry.start()
+
+
 def main(argv):
     command, arguments = argv[1], argv[2:]
     if command == "window":
@@ -181,6 +199,8 @@ def main(argv):
         wait_for(lambda c: arguments[0] in (c.name or ""), f'control showing "{arguments[0]}"')
     elif command == "menu":
         choose_from_menu(arguments[0])
+    elif command == "announcements":
+        announcements(float(arguments[0]))
     elif command == "names":
         for control in controls():
             print(f"{control.getRoleName()}\t{control.name}")

@@ -5,7 +5,9 @@
 #include "support/RawSql.h"
 #include "support/TemplateCopy.h"
 
+#include <QSqlDriver>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace qb {
 namespace {
@@ -105,7 +107,8 @@ TEST(NoteForm, StoredRowsComeBackIntoTheirControls)
         OpenNotes open(file.path());
         ASSERT_TRUE(open.opened);
         const StoreResult stored = save(open.notes, c.form);
-        ASSERT_EQ(stored.status, StoreResult::Status::Stored) << stored.reason.toStdString();
+        ASSERT_EQ(stored.status, StoreResult::Status::Stored)
+            << stored.failure.detail.toStdString();
         ASSERT_TRUE(open.notes.findLast(QStringLiteral("ID = %1").arg(stored.id)));
         EXPECT_EQ(loaded(open.notes), c.form);
     }
@@ -184,7 +187,7 @@ TEST(NoteStore, FailuresWriteNothing)
     ASSERT_EQ(locker.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
     const StoreResult locked = save(notes, form);
     EXPECT_EQ(locked.status, StoreResult::Status::Failed);
-    EXPECT_FALSE(locked.reason.isEmpty());
+    EXPECT_EQ(locked.failure.cause, StorageCause::Locked);
     locker.exec(QStringLiteral("ROLLBACK"));
     EXPECT_EQ(save(notes, form).status, StoreResult::Status::Stored);
 
@@ -192,6 +195,48 @@ TEST(NoteStore, FailuresWriteNothing)
     EXPECT_EQ(gone.status, StoreResult::Status::NotFound);
     EXPECT_EQ(RawSql(file.path()).scalar(QStringLiteral("SELECT count(*) FROM Notizen")).toInt(),
               2);
+}
+
+// Deletes every note through another connection when the connection it watches prepares
+// an UPDATE of Notizen: the row an edit found is gone when the edit is written.
+int deleteOnUpdate(void* other, int action, const char* table, const char*, const char*,
+                   const char*)
+{
+    auto*& raw = *static_cast<RawSql**>(other);
+    if (raw && action == SQLITE_UPDATE && qstrcmp(table, "Notizen") == 0) {
+        EXPECT_EQ(raw->exec(QStringLiteral("DELETE FROM Notizen")), QString());
+        raw = nullptr;
+    }
+    return SQLITE_OK;
+}
+
+// An edit whose write fails says why; only a row that is gone is "not found". Regression:
+// the two were told apart by a comparison no test turned around.
+TEST(NoteStore, FailedEditIsNotNotFound)
+{
+    TemplateCopy file;
+    OpenNotes open(file.path(), OpenMode::ReadWrite, RecordSet::defaultPageSize, 0);
+    const NoteForm form = timed(1, [](NoteForm&) {});
+    ASSERT_TRUE(open.add({"kept"}));
+    const qint64 id = open.notes.lastAdded();
+    RawSql other(file.path());
+
+    ASSERT_EQ(other.exec(QStringLiteral("BEGIN IMMEDIATE")), QString());
+    const StoreResult locked = save(open.notes, form, id);
+    EXPECT_EQ(locked.status, StoreResult::Status::Failed);
+    EXPECT_EQ(locked.failure.cause, StorageCause::Locked);
+    ASSERT_EQ(other.exec(QStringLiteral("ROLLBACK")), QString());
+    EXPECT_EQ(other.scalar(QStringLiteral("SELECT inhalt FROM Notizen")).toString(), "kept");
+
+    sqlite3* handle =
+        *static_cast<sqlite3* const*>(open.db.connection().driver()->handle().constData());
+    RawSql* deleter = &other;
+    sqlite3_set_authorizer(handle, deleteOnUpdate, &deleter);
+    const StoreResult vanished = save(open.notes, form, id);
+    sqlite3_set_authorizer(handle, nullptr, nullptr);
+    EXPECT_EQ(deleter, nullptr) << "the row was never deleted underneath";
+    EXPECT_EQ(vanished.status, StoreResult::Status::NotFound);
+    EXPECT_EQ(other.scalar(QStringLiteral("SELECT count(*) FROM Notizen")).toInt(), 0);
 }
 
 } // namespace

@@ -204,6 +204,10 @@ private slots:
                                       << "31.4"
                                       << "31.4"
                                       << "Invalid date.";
+        QTest::newRow("five-digit year refused, not cut") << "ErstDatumWoc"
+                                                          << "01.01.10000"
+                                                          << "01.01.10000"
+                                                          << "Invalid date.";
         QTest::newRow("emptied weeks") << "DauerWoc"
                                        << ""
                                        << "0"
@@ -348,8 +352,8 @@ private slots:
         }
     }
 
-    // Saving into a locked file keeps the window and the text; once the lock is gone the
-    // same save goes through. A note deleted meanwhile is not written anew.
+    // Saving into a locked file keeps the window and the text and says why, whole; once the
+    // lock is gone the same save goes through. A note deleted meanwhile is not written anew.
     void storeFailures()
     {
         Notizen& e = open(QStringLiteral("1, 'old', 0, 0, 0, NULL, NULL, NULL, NULL"));
@@ -358,7 +362,11 @@ private slots:
         bench.open.db.connection().exec(QStringLiteral("PRAGMA busy_timeout = 0"));
         QCOMPARE(locker.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
         click(e, QStringLiteral("OkBef"));
-        QVERIFY(meldung(e).startsWith(QStringLiteral("The note could not be stored: ")));
+        QCOMPARE(meldung(e), QStringLiteral("The note could not be stored. Another program holds "
+                                            "the notes file locked: close it or wait, then try "
+                                            "again."));
+        const auto* line = child<QLabel>(e, QStringLiteral("MeldungPan"));
+        QVERIFY(line->height() >= line->heightForWidth(line->width())); // whole, not cut
         QVERIFY(bench.platform.calls.contains("beep"));
         QVERIFY(e.isVisible());
         locker.exec(QStringLiteral("ROLLBACK"));

@@ -44,6 +44,8 @@ TEST(StoredColumns, ReadingTolerantly)
         {"date with a time part", "StartDatum", "2026-12-04T00:00", {}},
         {"date with signs in the digits", "StartDatum", "2026-+1-04", {}},
         {"date beyond year 9999", "StartDatum", QDate(12000, 1, 1), {}},
+        {"the editor's last year", "StartDatum", "9999-12-31", {.StartDatum = ymd(9999, 12, 31)}},
+        {"before the editor's first year", "StartDatum", "1899-12-31", {}},
         {"a number in a text column", "RhyDetails", 254, {.RhyDetails = "254"}},
         {"note text as typed", "inhalt", " Team ", {.inhalt = " Team "}},
     };

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -351,19 +352,27 @@ private slots:
         QVERIFY(!memory().sysopStatus);
     }
 
-    // A store that fails keeps the window, the working copy and memory, and says why.
+    // A store that fails keeps the window, the working copy and memory, and says why in the
+    // user's language, whole: the message line and the window grow to hold the text.
     void failedStoreKeepsTheWindow()
     {
-        RawSql(m_file->path())
-            .exec("CREATE TRIGGER full BEFORE UPDATE ON Einstellungen "
-                  "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+        memory().Sprache = 2;
         const Settings before = memory();
         open();
+        const int height = m_window->height();
+        QVERIFY(QFile::remove(m_file->path()));
         click("DockPosOpt1");
         click("SpeichernBef");
         QVERIFY(m_window->isVisible());
         QVERIFY(m_window->changed());
-        QVERIFY(find<QLabel>("MeldungPan")->text().startsWith("The settings could not be saved"));
+        auto* meldung = find<QLabel>("MeldungPan");
+        QCOMPARE(meldung->text(),
+                 QStringLiteral("Die Einstellungen konnten nicht gespeichert werden. Die "
+                                "Notizdatei wurde während des Betriebs gelöscht oder ersetzt: "
+                                "sie zurücklegen und erneut versuchen."));
+        QVERIFY(meldung->height() >= meldung->heightForWidth(meldung->width()));
+        QVERIFY(m_window->height() > height);
+        QVERIFY(meldung->geometry().bottom() < m_window->height());
         QVERIFY(m_platform->calls.contains("beep"));
         QCOMPARE(memory(), before);
         QVERIFY(m_band.calls.isEmpty());

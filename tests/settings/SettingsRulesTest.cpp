@@ -279,7 +279,8 @@ TEST_F(Saving, FailedStoreChangesNothingInMemory)
     const Settings before = context.settings;
     const SaveOutcome outcome = EinstellungenUebernehmen(context, working, band);
     EXPECT_FALSE(outcome.stored);
-    EXPECT_TRUE(outcome.reason.contains(QStringLiteral("full"))) << outcome.reason.toStdString();
+    EXPECT_TRUE(outcome.failure.detail.contains(QStringLiteral("full")))
+        << outcome.failure.detail.toStdString();
     EXPECT_EQ(context.settings, before);
     EXPECT_TRUE(band.calls.isEmpty());
 }

@@ -386,3 +386,47 @@ TEST_F(TickerContentTest, UnfinishedBroadcasterWriteActsLikeALock)
     rebuild();
     EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("B again")});
 }
+
+// The local file deleted while the band runs: the band goes on with the open file, says
+// so once, refuses writes into the deleted file, and opens the file put back at the path,
+// where the next note lands.
+TEST_F(TickerContentTest, RemovedLocalFileIsToldOnceAndFollowed)
+{
+    addNote(local, QStringLiteral("mine"));
+    rebuild();
+    ASSERT_TRUE(QFile::remove(local.path()));
+    rebuild();
+    rebuild();
+    EXPECT_EQ(shownTexts(), QStringList{"L mine"});
+    EXPECT_EQ(notices.shown, QStringList{fileRemovedNotice(local.path(), 1)});
+    EXPECT_FALSE(context.localNotizen.addNew() && context.localNotizen.update());
+    EXPECT_EQ(context.localNotizen.failure().cause, StorageCause::FileRemoved);
+    context.localNotizen.cancelUpdate();
+
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QB_TEMPLATE_PATH), local.path()));
+    QFile::setPermissions(local.path(), QFile::ReadOwner | QFile::WriteOwner);
+    rebuild();
+    EXPECT_TRUE(shownTexts().isEmpty()) << "the band reads the file now at the path";
+    ASSERT_TRUE(context.localNotizen.addNew());
+    context.localNotizen.setValue(QStringLiteral("inhalt"), QStringLiteral("back"));
+    context.localNotizen.setValue(QStringLiteral("Rhythmus"), 0);
+    ASSERT_TRUE(context.localNotizen.update()) << context.localNotizen.error().toStdString();
+    EXPECT_EQ(RawSql(local.path()).scalar(QStringLiteral("SELECT inhalt FROM Notizen")), "back");
+
+    ASSERT_TRUE(QFile::remove(local.path()));
+    rebuild();
+    EXPECT_EQ(notices.shown.size(), 2) << "a second removal is told again";
+}
+
+// The online check skips the first rebuild and runs at every later one. Regression: the
+// condition turned around passed every test.
+TEST_F(TickerContentTest, OnlineCheckSkipsOnlyTheFirstRebuild)
+{
+    QList<QDate> checked;
+    content.setOnlineCheck([&checked](const QDate& today) { checked << today; });
+    rebuild();
+    EXPECT_TRUE(checked.isEmpty());
+    rebuild();
+    rebuild();
+    EXPECT_EQ(checked, (QList<QDate>{now.date(), now.date()}));
+}

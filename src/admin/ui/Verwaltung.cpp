@@ -98,7 +98,7 @@ void Verwaltung::ListeFuellen()
         return twips::fromPixels(metrics.horizontalAdvance(text.toString()));
     };
     if (!notes.first() && !notes.error().isEmpty()) {
-        tell(verwaltungText(VerwaltungText::NotRead, m_sprache) + QLatin1Char(' ') + notes.error());
+        tell(storageFailureText(StorageAction::ReadNotes, notes.failure(), m_sprache));
         return;
     }
     for (; !notes.atEnd(); notes.next()) {
@@ -117,14 +117,14 @@ void Verwaltung::markingChanged()
     m_loeschenBef->setEnabled(marked);
 }
 
-bool Verwaltung::findRow(int line)
+bool Verwaltung::findRow(int line, StorageAction action)
 {
     const std::optional<qint64> id = idAusZeile(m_liste->item(line)->text());
     RecordSet& notes = m_context.notes;
     if (id && notes.findLast(QStringLiteral("ID = %1").arg(*id)))
         return true;
     if (!notes.error().isEmpty())
-        tell(verwaltungText(VerwaltungText::NotRead, m_sprache) + QLatin1Char(' ') + notes.error());
+        tell(storageFailureText(action, notes.failure(), m_sprache));
     return false;
 }
 
@@ -140,7 +140,7 @@ void Verwaltung::bearbeiten()
     if (first < 0)
         return;
     m_liste->setCurrentRow(first, QItemSelectionModel::ClearAndSelect);
-    const bool found = findRow(first);
+    const bool found = findRow(first, StorageAction::ReadNotes);
     if (!found && m_context.notes.error().isEmpty())
         m_context.platform.showMessage(verwaltungText(VerwaltungText::RecordNotFound, 2),
                                        MessageIcon::Information, MessageButtons::Ok);
@@ -163,23 +163,25 @@ void Verwaltung::loeschen()
                                        MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     RecordSet& notes = m_context.notes;
-    QString failures;
+    std::optional<StorageFailure> failure;
     for (int line = m_liste->count() - 1; line >= 0; --line) {
         if (!m_liste->item(line)->isSelected())
             continue;
-        const bool found = findRow(line);
+        const bool found = findRow(line, StorageAction::DeleteNotes);
         if (!found && !notes.error().isEmpty())
             return;
         if (found && !notes.remove()) {
-            failures += QLatin1Char('\n') + notes.error();
+            // The first failure names the cause; the lines not deleted stay.
+            if (!failure)
+                failure = notes.failure();
             continue;
         }
         delete m_liste->takeItem(line);
     }
     m_liste->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
     markingChanged();
-    if (!failures.isEmpty())
-        tell(verwaltungText(VerwaltungText::NotDeleted, m_sprache) + failures);
+    if (failure)
+        tell(storageFailureText(StorageAction::DeleteNotes, *failure, m_sprache));
 }
 
 void Verwaltung::tell(const QString& text)

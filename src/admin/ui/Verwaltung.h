@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/StorageFailure.h"
 #include "editor/ui/NoteWindowContext.h"
 
 #include <QDialog>
@@ -35,8 +36,8 @@ private:
     void markingChanged();
     void bearbeiten();
     void loeschen();
-    // Positions the record set on the row of a line; shows the reason when it cannot.
-    bool findRow(int line);
+    // Positions the record set on the row of a line; a failure is told as one of `action`.
+    bool findRow(int line, StorageAction action);
     void tell(const QString& text);
 
     NoteWindowContext m_context;

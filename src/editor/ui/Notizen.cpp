@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -157,6 +158,15 @@ void Notizen::showError(const QString& text, QWidget* focus)
 {
     m_context.platform.beep();
     MeldungPanSetzen(*m_meldungPan, text, meldungRot);
+    // A long message wraps: the line takes room from the empty space of the panels, and the
+    // window grows when that is not enough.
+    const int needed = m_meldungPan->heightForWidth(m_meldungPan->width()) + 4;
+    if (needed > m_meldungPan->minimumHeight()) {
+        m_meldungPan->setMinimumHeight(needed);
+        layout()->activate();
+        if (layout()->minimumSize().height() > height())
+            setFixedHeight(layout()->minimumSize().height());
+    }
     if (focus && focus->isVisible())
         focus->setFocus(Qt::OtherFocusReason);
 }
@@ -197,9 +207,7 @@ void Notizen::storeNote(const NoteCheck& check, const QString& inhalt)
         showError(editorMessageText(EditorMessage::RecordNotFound, m_sprache), nullptr);
         break;
     case StoreResult::Status::Failed:
-        showError(editorMessageText(EditorMessage::NotStored, m_sprache) + QLatin1Char(' ') +
-                      stored.reason,
-                  nullptr);
+        showError(storageFailureText(StorageAction::StoreNote, stored.failure, m_sprache), nullptr);
         break;
     }
 }

@@ -101,7 +101,9 @@ EingabeFeld* Notizen::firstDateRow(QVBoxLayout* layout, int label, const QString
 {
     QWidget* frame = layout->parentWidget();
     QLabel* before = zzzPanel(label, frame);
-    EingabeFeld* date = field(name, dateCharacters, 10, before->text(), frame);
+    // Ten characters make a date; the field takes more, so that an overlong year is refused
+    // as a whole instead of being cut to four digits.
+    EingabeFeld* date = field(name, dateCharacters, 16, before->text(), frame);
     layout->addLayout(row({before, date}));
     return date;
 }

@@ -1,5 +1,6 @@
 #include "Terminal.h"
 
+#include "BandAnnouncer.h"
 #include "TickerWindow.h"
 #include "core/ProgramValues.h"
 #include "core/Settings.h"
@@ -74,6 +75,7 @@ Terminal::Terminal(Settings& settings, Platform& platform, Clock& clock, TickerF
     m_testPan2 = makePanel(this, QStringLiteral("TestPan2"));
     m_testPan1->hide();
     m_testPan2->hide();
+    m_announcer = new BandAnnouncer(this);
     for (QObject* panel : {static_cast<QObject*>(m_datumPan), static_cast<QObject*>(m_uhrPan),
                            static_cast<QObject*>(m_ticker)})
         panel->installEventFilter(this);
@@ -300,6 +302,8 @@ void Terminal::takeText()
         m_entries.append({entry.source, bandText(entry.text)});
         m_anzeigeText += m_entries.back().text + ProgramValues::Trenner;
     }
+    if (const QString news = m_newNotes.take(m_entries, m_settings.Sprache); !news.isEmpty())
+        m_announcer->announce(news);
 
     m_testPan2->setText(m_anzeigeText);
     // A screen reader reads the band's text from the panel that shows it.
@@ -454,6 +458,18 @@ void Terminal::keyPressEvent(QKeyEvent* event)
         helpCommand();
     else if (event->key() == Qt::Key_N && modifiers == Qt::ControlModifier)
         newNoteCommand();
+    else if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+             (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        // Where a right click in the middle of the band opens it; opened from the keyboard
+        // its first usable entry is chosen, so the arrow keys start from a known place.
+        popUpMenu(mapToGlobal(rect().center()));
+        for (QAction* action : m_kontextMen->actions()) {
+            if (m_kontextMen->isVisible() && action->isEnabled() && !action->isSeparator()) {
+                m_kontextMen->setActiveAction(action);
+                break;
+            }
+        }
+    }
 }
 
 void Terminal::resizeEvent(QResizeEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ticker/BandLayout.h"
+#include "ticker/NewNotes.h"
 #include "ticker/TickerFeed.h"
 #include "ticker/TickerScroll.h"
 
@@ -14,6 +15,7 @@ class QTimer;
 
 namespace qb {
 
+class BandAnnouncer;
 class Clock;
 class TickerWindow;
 class Platform;
@@ -21,9 +23,9 @@ struct Settings;
 
 // The ticker window: a borderless band as wide as the screen, docked at the top or the
 // bottom, with the date panel DatumPan, the clock panel UhrPan and the ticker band
-// NotizPan. Timer1 drives it every 50 ms; the popup menu KontextMen (right button) and
-// the keys F1 and Ctrl+N start the commands. Commands whose windows live elsewhere are
-// signals: the connected slot opens the window (modally where the command waits).
+// NotizPan. Timer1 drives it every 50 ms; the popup menu KontextMen (right button, Menu
+// key, Shift+F10) and the keys F1 and Ctrl+N start the commands. Commands whose windows live
+// elsewhere are signals: the connected slot opens the window (modally where the command waits).
 class Terminal : public QWidget
 {
     Q_OBJECT
@@ -63,6 +65,13 @@ public:
     const QString& AnzeigeText() const { return m_anzeigeText; }
     // The surface of the ticker band inside NotizPan.
     TickerWindow& ticker() { return *m_ticker; }
+
+    // The menu's commands, also for a command handed over from the desktop; each checks
+    // the rights as the menu does. False while the settings are open: the menu is shut.
+    bool acceptsCommands() const { return m_formAktiv; }
+    void newNoteCommand();
+    void administrationCommand();
+    void settingsCommand();
 
 public slots:
     // One tick of Timer1: network-error waiting, re-docking, clock, content, drawing.
@@ -131,9 +140,6 @@ private:
     void buildMenu();
     // Whether the application connected the signal that opens a command's window.
     bool provided(void (Terminal::*command)()) const;
-    void newNoteCommand();
-    void administrationCommand();
-    void settingsCommand();
     void helpCommand();
     void popUpMenu(const QPoint& globalPosition);
     void applyTopmost();
@@ -158,6 +164,7 @@ private:
     TickerWindow* m_ticker = nullptr;
     QLabel* m_testPan1 = nullptr;
     QLabel* m_testPan2 = nullptr;
+    BandAnnouncer* m_announcer = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_updateTim = nullptr;
     QMenu* m_kontextMen = nullptr;
@@ -174,6 +181,7 @@ private:
     BandLayout m_layout;
     TickerScroll m_scroll;
     QVector<TickerEntry> m_entries;
+    NewNotes m_newNotes;
     QString m_anzeigeText;
     int m_textWidth = 0; // width of AnzeigeText in the measuring font, twips
     BandSettings m_rendered;

@@ -16,8 +16,7 @@ public:
     TerminalNoticeBoard(const Settings& settings, const Terminal& terminal, BubbleHost& bubbles);
 
     void showNetworkNotice(const QString& text) override;
-    // Any other notice, in the same place.
-    void showNotice(const QString& text);
+    void showNotice(const QString& text) override;
     bool noticeVisible() const override;
     void closeNotice() override;
 
