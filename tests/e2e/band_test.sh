@@ -182,6 +182,7 @@ case_notice() {
     band_start
     $A11Y showing "This desktop does not let the band dock at the screen edge; see Help." \
         >/dev/null || fail "no notice on the first start without struts"
+    sleep 1.5 # the bubble slides in
     shot "$SHOTS/notice.png"
     band_stop
 }
