@@ -4,7 +4,8 @@ namespace qb {
 
 namespace {
 
-enum Index { Top = 2, Bottom = 3, TopStartX = 8, TopEndX = 9, BottomStartX = 10, BottomEndX = 11 };
+// Places in the partial strut.
+constexpr int top = 2, bottom = 3, topStartX = 8, topEndX = 9, bottomStartX = 10, bottomEndX = 11;
 
 } // namespace
 
@@ -28,13 +29,13 @@ Strut bandStrut(const QList<QRect>& monitors, const QRect& band, bool atBottom, 
     }
     auto& v = strut.values;
     if (atBottom) {
-        v[Bottom] = desktop.bottom() - span.top() + 1;
-        v[BottomStartX] = span.left();
-        v[BottomEndX] = span.right();
+        v[bottom] = desktop.bottom() - span.top() + 1;
+        v[bottomStartX] = span.left();
+        v[bottomEndX] = span.right();
     } else {
-        v[Top] = span.bottom() - desktop.top() + 1;
-        v[TopStartX] = span.left();
-        v[TopEndX] = span.right();
+        v[top] = span.bottom() - desktop.top() + 1;
+        v[topStartX] = span.left();
+        v[topEndX] = span.right();
     }
     return strut;
 }

@@ -23,9 +23,6 @@ class BandDock final : public QObject
 public:
     BandDock(Terminal& terminal, const Settings& settings, Platform& platform);
 
-    // The strut last given to the window system.
-    const Strut& strut() const { return m_strut; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -39,7 +36,7 @@ private:
     Terminal& m_terminal;
     const Settings& m_settings;
     Platform& m_platform;
-    Strut m_strut;
+    Strut m_strut;              // the strut last given to the window system
     QPointer<QWindow> m_window; // the band's native window, watched for its first expose
     bool m_mapped = false;      // shown and exposed since the last show
     bool m_refused = false;     // the window manager moved the band out of its strip
