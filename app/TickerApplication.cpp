@@ -18,6 +18,7 @@
 #include "settings/NetzConnect.h"
 #include "settings/SettingsCommand.h"
 #include "ticker/TickerContent.h"
+#include "ticker/ui/BandDock.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 
@@ -36,6 +37,8 @@ namespace {
 
 // How long the start waits at most for the intro to reach the screen, in milliseconds.
 constexpr int introExposeLimit = 1000;
+// How long after the band is shown the first start says that it cannot dock, in milliseconds.
+constexpr int dockNoticeDelay = 1500;
 
 } // namespace
 
@@ -102,7 +105,19 @@ void TickerApplication::showTicker()
     m_updates = std::make_unique<UpdateCycle>(m_context, m_platform, m_clock, *m_terminal,
                                               *m_content, *m_questions, *m_notices,
                                               [] { QApplication::exit(0); });
+    // The band's window owns its dock.
+    new BandDock(*m_terminal, m_context.settings, m_platform);
     m_terminal->show();
+    // Once the window manager has shown and activated the band, which raises it: a bubble
+    // shown earlier would end up under the band.
+    if (!m_context.settings.erstVorbei && !m_platform.honoursStrut())
+        QTimer::singleShot(dockNoticeDelay, m_terminal.get(), [this] {
+            m_notices->showNotice(m_context.settings.Sprache == 2
+                                      ? QStringLiteral("Dieser Desktop lässt das Band nicht am "
+                                                       "Bildschirmrand andocken; siehe Hilfe.")
+                                      : QStringLiteral("This desktop does not let the band dock "
+                                                       "at the screen edge; see Help."));
+        });
     if (!m_waitingCommand.isEmpty())
         QTimer::singleShot(0, m_terminal.get(), [this] { runWaitingCommand(); });
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "Strut.h"
 #include "Twips.h"
 
+#include <QList>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -42,6 +44,14 @@ public:
     // The primary screen's place on the whole desktop in logical pixels: a primary
     // monitor right of or below another one does not start at (0, 0).
     virtual QRect screenGeometry() const { return QRect(QPoint(0, 0), screenSize()); }
+    // The places of all monitors on the whole desktop in logical pixels.
+    virtual QList<QRect> monitorGeometries() const { return {screenGeometry()}; }
+    // Reserves the strip at the desktop's edges that a docked window covers, so that the
+    // window manager places and maximises other windows beside it; an empty strut gives
+    // the strip back. Ignored where the window system has no such reservation.
+    virtual void setStrut(QWidget& window, const Strut& strut) = 0;
+    // Whether the desktop keeps a reserved strip free of other windows.
+    virtual bool honoursStrut() const = 0;
     // A place given in twips from the primary screen's top-left corner, as a position on
     // the whole desktop in logical pixels: where the windows' placement formulas put them.
     QPoint screenPosition(double leftTwips, double topTwips) const

@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "Colour.h"
+#include "X11Hints.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -39,7 +40,7 @@ void QtPlatform::setTopmost(QWidget& window, bool onTop)
         Qt::WindowFlags widgetFlags = window.windowFlags();
         window.overrideWindowFlags(widgetFlags.setFlag(Qt::WindowStaysOnTopHint, onTop));
     }
-    if (onTop)
+    if (onTop && !x11::raise(window))
         window.raise();
 }
 
@@ -52,6 +53,25 @@ QRect QtPlatform::screenGeometry() const
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QList<QRect> QtPlatform::monitorGeometries() const
+{
+    QList<QRect> monitors;
+    for (const QScreen* screen : QGuiApplication::screens())
+        monitors.append(screen->geometry());
+    return monitors.isEmpty() ? QList<QRect>{screenGeometry()} : monitors;
+}
+
+void QtPlatform::setStrut(QWidget& window, const Strut& strut)
+{
+    x11::setStrut(window, strut);
+}
+
+bool QtPlatform::honoursStrut() const
+{
+    // Outside X (a Wayland session without XWayland, offscreen) nothing keeps the strip.
+    return x11::strutSupported().value_or(false);
 }
 
 bool QtPlatform::openAddress(const QString& address)

@@ -18,6 +18,9 @@ public:
     void setTopmost(QWidget& window, bool onTop) override;
     QSize screenSize() const override;
     QRect screenGeometry() const override;
+    QList<QRect> monitorGeometries() const override;
+    void setStrut(QWidget& window, const Strut& strut) override;
+    bool honoursStrut() const override;
     bool openAddress(const QString& address) override;
     bool openDocument(const QString& path) override;
     MessageAnswer showMessage(const QString& text, MessageIcon icon,

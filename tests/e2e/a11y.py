@@ -52,7 +52,7 @@ def walk(node, depth=0):
         return
     try:
         children = list(node)
-    except GLib.Error:  # a control that went away while walking
+    except (GLib.Error, ValueError):  # a control gone while walking (or a negative count)
         return
     for child in children:
         if child is None or not showing(child):

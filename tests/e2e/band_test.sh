@@ -6,6 +6,10 @@
 #                                   that does not focus new windows
 #   band_test.sh platform BIN_DIR   the layer changes on the window as it is (the Qt
 #                                   platform's own test, on this display)
+#   band_test.sh strip BIN_DIR      the band's strip is kept free of other windows at either
+#                                   edge and follows a larger font
+#   band_test.sh notice BIN_DIR     the first start says so in a bubble when the window
+#                                   manager keeps no strip free, and only then
 #   band_test.sh screens BIN_DIR    on a primary monitor right of another; re-docked when
 #                                   the screen gets smaller
 set -uo pipefail
@@ -108,6 +112,81 @@ case_platform() {
         fail "the Qt platform's test under X: $(grep -A3 FAIL "$SHOTS/platform.log")"
 }
 
+# The work area of the first desktop as "X Y WIDTH HEIGHT".
+work_area() { xprop -root _NET_WORKAREA | sed 's/^.*= //; s/, / /g' | cut -d' ' -f1-4; }
+
+# Waits until the work area is the screen less the band's rows at its edge.
+expect_strip_free() {
+    local expected at_bottom=$1
+    wait_until 5 eval 'band_geometry && expected="0 $((at_bottom ? 0 : BAND_HEIGHT)) $X_SCREEN_WIDTH $((X_SCREEN_HEIGHT - BAND_HEIGHT))" && [[ $(work_area) == "$expected" ]]' ||
+        fail "work area $(work_area) beside a band at $BAND_Y, ${BAND_HEIGHT} px high, expected $expected"
+}
+
+case_strip() {
+    # At the top a maximised window starts below the band; the band keeps its place.
+    band_with Strip
+    expect_band_at 0
+    expect_strip_free 0
+    xterm -maximized -e sleep 60 >/dev/null 2>&1 &
+    on_exit "stop_process $!"
+    local xterm_window Y= HEIGHT=
+    wait_until 10 eval 'xterm_window=$(xdotool search --onlyvisible --class xterm | head -n 1)
+        [[ -n $xterm_window ]]' || fail "no xterm window"
+    wait_until 5 eval 'eval "$(xdotool getwindowgeometry --shell "$xterm_window")"; ((Y >= BAND_HEIGHT && Y + HEIGHT > X_SCREEN_HEIGHT - 40))' ||
+        fail "maximised xterm at y $Y, $HEIGHT px high, below a band $BAND_HEIGHT px high"
+    # A click activates and raises the band: it stays in its strip.
+    xdotool mousemove 1000 $((BAND_HEIGHT / 2)) click 1
+    sleep 0.5
+    expect_band_at 0
+    shot "$SHOTS/strip-top.png"
+    band_stop
+    [[ $(work_area) == "0 0 $X_SCREEN_WIDTH $X_SCREEN_HEIGHT" ]] ||
+        fail "work area $(work_area) after the band ended"
+
+    # At the bottom, as a receiver whose broadcaster then chooses a larger font: the strip
+    # grows with the band.
+    receiver_prepare
+    band_setting dockPos 1
+    band_start
+    expect_band_at "X_SCREEN_HEIGHT - BAND_HEIGHT"
+    expect_strip_free 1
+    local before=$BAND_HEIGHT
+    band_setting SchriftGroesse 20 "$BROADCAST_DB"
+    wait_until 10 eval 'band_geometry && ((BAND_HEIGHT > before))' ||
+        fail "band still $BAND_HEIGHT px high after the broadcaster's larger font"
+    expect_band_at "X_SCREEN_HEIGHT - BAND_HEIGHT"
+    expect_strip_free 1
+    shot "$SHOTS/strip-bottom.png"
+    band_stop
+}
+
+# The program's windows other than the band after the start has settled.
+other_windows() { sleep 2 && band_windows | grep -vx "$BAND_WINDOW"; }
+
+case_notice() {
+    a11y_start
+    export BROWSER=true # the first start opens the manual
+    band_prepare
+    band_setting erstVorbei 0
+    band_start
+    [[ -z $(other_windows) ]] || fail "a notice on the first start with openbox"
+    band_stop
+
+    # A window manager that lists no struts among its hints (as one that ignores them).
+    xprop -root -remove _NET_SUPPORTED
+    band_prepare
+    band_start
+    [[ -z $(other_windows) ]] || fail "a notice on a later start"
+    band_stop
+    band_setting erstVorbei 0
+    band_start
+    $A11Y showing "This desktop does not let the band dock at the screen edge; see Help." \
+        >/dev/null || fail "no notice on the first start without struts"
+    sleep 1.5 # the bubble slides in
+    shot "$SHOTS/notice.png"
+    band_stop
+}
+
 case_screens() {
     # Two monitors side by side, the primary one on the right.
     xrandr --setmonitor left 960/254x1080/286+0+0 none >/dev/null &&
@@ -131,10 +210,11 @@ case_screens() {
     band_stop
 }
 
+[[ $1 == notice ]] && a11y_session "$@"
 [[ $1 == layer ]] && X_FOCUS_NEW=no
 x_session_start "$2"
 case $1 in
-docking | scrolling | screens | layer | platform) "case_$1" ;;
+docking | scrolling | strip | notice | screens | layer | platform) "case_$1" ;;
 *) fail "unknown case $1" ;;
 esac
 echo "PASS: $1"

@@ -39,6 +39,7 @@ public:
     std::deque<std::optional<FontChoice>> fontAnswers;
     std::deque<std::optional<QString>> fileAnswers;
     bool openSucceeds = true;
+    bool strutHonoured = true;
     std::function<void(const QString&)> onUnexpected;
     std::vector<Dialog> dialogs;
 
@@ -49,6 +50,14 @@ public:
     }
     QSize screenSize() const override { return screen; }
     QRect screenGeometry() const override { return QRect(screenOrigin, screen); }
+    void setStrut(QWidget&, const Strut& strut) override
+    {
+        QStringList values;
+        for (const int value : strut.values)
+            values << QString::number(value);
+        calls << QStringLiteral("strut ") + values.join(QLatin1Char(' '));
+    }
+    bool honoursStrut() const override { return strutHonoured; }
     bool openAddress(const QString& address) override
     {
         calls << QStringLiteral("openAddress ") + address;

@@ -9,6 +9,7 @@
 #include "support/ScriptedPlatform.h"
 #include "ticker/BandText.h"
 #include "ticker/ClockFont.h"
+#include "ticker/ui/BandDock.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 #include "ticker/ui/TickerWindow.h"
 
@@ -545,6 +546,48 @@ private slots:
         band.rightClick();
         QVERIFY(band.menu()->isVisible());
         band.menu()->hide();
+    }
+
+    // The strip follows the band's edge and height at each layout while it is shown, and
+    // is given back while it is hidden; a layout that changes nothing leaves it alone.
+    void dockReservesTheBandsStrip()
+    {
+        Band band;
+        BandDock dock(*band.terminal, band.settings, band.platform);
+        const auto strut = [](int top, int bottom) {
+            return QStringLiteral("strut 0 0 %1 %2 0 0 0 0 0 %3 0 %4")
+                .arg(top)
+                .arg(bottom)
+                .arg(top ? 1919 : 0)
+                .arg(bottom ? 1919 : 0);
+        };
+        // Nothing to reserve before the band is on the screen.
+        QVERIFY(band.platform.calls.filter("strut").isEmpty());
+        band.terminal->show();
+        QVERIFY(QTest::qWaitForWindowExposed(band.terminal.get()));
+        const int height = band.terminal->height();
+        band.terminal->MachLayout();
+        band.settings.dockPos = 1;
+        band.terminal->MachLayout();
+        band.settings.SchriftGroesse = 20;
+        band.terminal->MachLayout();
+        const int taller = band.terminal->height();
+        QVERIFY(taller > height);
+        band.terminal->hide();
+        band.terminal->MachLayout();
+        QCOMPARE(band.platform.calls.filter("strut"),
+                 (QStringList{strut(height, 0), strut(0, height), strut(0, taller), strut(0, 0)}));
+
+        // A window manager that moves the band out of its strip: the band goes back to its
+        // edge and reserves nothing from then on.
+        Band pushed;
+        BandDock pushedDock(*pushed.terminal, pushed.settings, pushed.platform);
+        pushed.terminal->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pushed.terminal.get()));
+        pushed.terminal->move(0, height);
+        QTRY_COMPARE(pushed.terminal->pos(), QPoint(0, 0));
+        pushed.terminal->MachLayout();
+        QCOMPARE(pushed.platform.calls.filter("strut"), (QStringList{strut(height, 0), strut(0, 0)}));
     }
 
     // The notice is centred on the band (1770 twips wide): 400 twips above the middle of a
