@@ -80,7 +80,11 @@ public:
         const QString name = QString::fromLatin1(column);
         return m_set ? m_set->value(name) : m_values->value(name);
     }
-    bool has(const char* column) const { return m_set.hasColumn(QString::fromLatin1(column)); }
+    bool has(const char* column) const
+    {
+        const QString name = QString::fromLatin1(column);
+        return m_set ? m_set->hasColumn(name) : m_values->contains(name);
+    }
 
 private:
     RecordSet* m_set = nullptr;
