@@ -152,6 +152,13 @@ TEST(EinstellungenLaden, MissingOptionalColumnsKeepTheirValues)
     s.Speed = 19;
     BroadcastEinstellungenLaden(row, s);
     EXPECT_EQ(s.Speed, 19);
+    // The same row as the broadcaster's reader hands it over.
+    QHash<QString, QVariant> values;
+    for (const QString& column : row.columns())
+        values.insert(column, row.value(column));
+    s.Speed = 17;
+    BroadcastEinstellungenLaden(values, s);
+    EXPECT_EQ(s.Speed, 17);
 }
 
 // The template's row loads as a working first start.
