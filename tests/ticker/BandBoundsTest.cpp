@@ -97,7 +97,13 @@ private slots:
         FixedClock clock(QDateTime(QDate(2026, 12, 4), QTime(10, 0)));
         Terminal band(context.settings, platform, clock, content);
         band.Timer1().stop();
-        band.tick();
+        // The broadcaster's file is read off the band's thread: tick until its note arrives.
+        for (int tick = 0; tick < 10 && band.AnzeigeText().count(QStringLiteral("kept")) < 2;
+             ++tick) {
+            content.requestRebuild();
+            band.tick();
+            context.broadcastLink.waitForAnswer(2000);
+        }
         QCOMPARE(band.AnzeigeText().count(QStringLiteral("kept")), 2);
 
         RawSql localLock(local.path()), broadcasterLock(broadcaster.path());
