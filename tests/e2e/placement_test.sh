@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Where the note windows open under a window manager that adds a title bar.
 #   placement_test.sh BIN_DIR
-# With the band docked at the bottom, the note editor's frame ends above the band and the
-# administration's frame ends on the screen: both are placed by their outer height.
+# With the band docked at the bottom, the note editor's frame ends its gap of 200 twips
+# (13 px) above the band and the administration's frame the same gap above the screen's
+# bottom: both are placed by their outer height. Placed by their inner height, both ask for
+# spots too low, which openbox pushes back to the band's edge, so only the gap tells.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 a11y_session "$@"
 [[ $# -eq 1 ]] || fail "usage: placement_test.sh BIN_DIR"
 
 EDITOR="Quillaband - Edit note" ADMINISTRATION="Quillaband - Notes administration"
+
+GAP_MIN=11 GAP_MAX=15 # 200 twips at 96 dpi, with a pixel of rounding either way
 
 # frame_bottom TITLE: the lowest screen row of the titled window's frame, in FRAME_BOTTOM.
 # xwininfo, not xdotool: xdotool counts the title bar twice in a framed window's position.
@@ -37,14 +41,16 @@ wait_until 5 eval "band_geometry && ((BAND_Y + BAND_HEIGHT == X_SCREEN_HEIGHT))"
 xdotool windowactivate --sync "$BAND_WINDOW" 2>/dev/null
 xdotool key ctrl+n
 $A11Y window "$EDITOR" || fail "Ctrl+N did not open the editor"
-wait_until 5 eval 'frame_bottom "$EDITOR" && ((FRAME_BOTTOM < BAND_Y))' ||
+wait_until 5 eval 'frame_bottom "$EDITOR" && gap=$((BAND_Y - FRAME_BOTTOM - 1)) &&
+    ((gap >= GAP_MIN && gap <= GAP_MAX))' ||
     fail "the editor's frame ends at row ${FRAME_BOTTOM:-?}, the band begins at $BAND_Y"
 shot "$SHOTS/editor-above-bottom-band.png"
 $A11Y press "Cancel" && $A11Y gone "$EDITOR" || fail "the editor did not close"
 
 xdotool mousemove $((BAND_X + 400)) $((BAND_Y + 5)) click --repeat 2 --delay 80 1
 $A11Y window "$ADMINISTRATION" || fail "the double-click did not open the administration"
-wait_until 5 eval 'frame_bottom "$ADMINISTRATION" && ((FRAME_BOTTOM < X_SCREEN_HEIGHT))' ||
+wait_until 5 eval 'frame_bottom "$ADMINISTRATION" &&
+    gap=$((X_SCREEN_HEIGHT - FRAME_BOTTOM - 1)) && ((gap >= GAP_MIN && gap <= GAP_MAX))' ||
     fail "the administration's frame ends at row ${FRAME_BOTTOM:-?} of $X_SCREEN_HEIGHT"
 shot "$SHOTS/administration-bottom-band.png"
 band_stop
