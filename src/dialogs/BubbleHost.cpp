@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 
@@ -62,6 +63,12 @@ void BubbleHost::show(QWidget* anchor, double offsetX, double offsetY, const QSt
         twips::fromPixels(origin.y()) + static_cast<int>(std::nearbyint(offsetY)));
 
     m_bubble = new FliegBubble(m_platform, text, target);
+    // Transient for its anchor, the window manager keeps the bubble above it: a band that
+    // raises itself when it is activated would otherwise cover the bubble's first line.
+    if (anchor && anchor->windowHandle()) {
+        m_bubble->winId();
+        m_bubble->windowHandle()->setTransientParent(anchor->windowHandle());
+    }
     m_bubble->show();
 }
 

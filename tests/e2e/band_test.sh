@@ -33,11 +33,7 @@ expect_band_at() {
 }
 
 
-# _NET_CLIENT_LIST_STACKING runs from bottom to top.
-band_above_other() {
-    local order=" $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^.*# //; s/,//g') "
-    [[ $order == *" $(printf 0x%x "$OTHER") "*"$(printf 0x%x "$BAND_WINDOW") "* ]]
-}
+band_above_other() { stacked_above "$OTHER" "$BAND_WINDOW"; }
 
 # Fewer background pixels than band pixels: the text has been drawn.
 band_has_text() {
@@ -183,6 +179,10 @@ case_notice() {
     $A11Y showing "This desktop does not let the band dock at the screen edge; see Help." \
         >/dev/null || fail "no notice on the first start without struts"
     sleep 1.5 # the bubble slides in
+    # Above the band, which raised itself when the window manager activated it.
+    OTHER=$(other_windows | head -n 1)
+    [[ -n $OTHER ]] && stacked_above "$BAND_WINDOW" "$OTHER" ||
+        fail "the notice is under the band: $(xprop -root _NET_CLIENT_LIST_STACKING)"
     shot "$SHOTS/notice.png"
     band_stop
 }

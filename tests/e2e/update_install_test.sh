@@ -123,6 +123,13 @@ wait_until 20 band_back || fail "the band did not come back"
 on_exit "stop_process $BAND_PID"
 wait_until 20 find_band_window || fail "no band window after the update"
 $A11Y showing "$REASON" || fail "no bubble \"$REASON\" in the band"
+# Above the band, which raises itself when it is activated after the bubble came.
+bubble_above_band() {
+    BUBBLE=$(band_windows | grep -vx "$BAND_WINDOW" | head -n 1)
+    [[ -n $BUBBLE ]] && stacked_above "$BAND_WINDOW" "$BUBBLE"
+}
+wait_until 3 bubble_above_band ||
+    fail "the bubble $(printf 0x%x "${BUBBLE:-0}") is under the band $(printf 0x%x "$BAND_WINDOW"): $(xprop -root _NET_CLIENT_LIST_STACKING)"
 shot "$SHOTS/band-after-$CASE.png"
 [[ ! -e $HOME/.local/state/quillaband/updresult.txt ]] || fail "the result stayed for the next start"
 [[ -z $(find "$TMPDIR" -name "$PACKAGE") ]] ||

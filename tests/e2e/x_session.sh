@@ -137,6 +137,13 @@ sample_windows() {
     done) >>"$HOME/windows.log" &
     on_exit "stop_process $!"
 }
+# stacked_above LOWER UPPER: the window UPPER is above LOWER (_NET_CLIENT_LIST_STACKING runs
+# from bottom to top).
+stacked_above() {
+    local order=" $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^.*# //; s/,//g') "
+    [[ $order == *" $(printf 0x%x "$1") "*"$(printf 0x%x "$2") "* ]]
+}
+
 other_windows_seen() { grep -vx "$BAND_WINDOW" "$HOME/windows.log" | sort -u; }
 bubble_seen() { [[ -n $(other_windows_seen) ]]; }
 
