@@ -1,7 +1,7 @@
 #include "core/Settings.h"
 #include "dialogs/BubbleHost.h"
 #include "platform/Clock.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "settings/NetzConnect.h"
 #include "support/ScriptedPlatform.h"
 #include "ticker/ui/Terminal.h"
