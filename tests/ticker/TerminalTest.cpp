@@ -1,4 +1,3 @@
-#include "ticker/ui/Terminal.h"
 #include "core/ProgramValues.h"
 #include "core/Settings.h"
 #include "dialogs/BubbleHost.h"
@@ -7,11 +6,12 @@
 #include "platform/Colour.h"
 #include "platform/Twips.h"
 #include "support/ScriptedPlatform.h"
-#include "ticker/BandText.h"
-#include "ticker/ClockFont.h"
 #include "ticker/ui/BandDock.h"
+#include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 #include "ticker/ui/TickerWindow.h"
+#include "ticker/view/BandText.h"
+#include "ticker/view/ClockFont.h"
 
 #include <QAction>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "core/Settings.h"
 #include "dialogs/BubbleHost.h"
 #include "dialogs/FliegBubble.h"
-#include "ticker/NoticeOffset.h"
+#include "ticker/view/NoticeOffset.h"
 
 namespace qb {
 
