@@ -4,8 +4,8 @@
 
 #include "core/Settings.h"
 #include "dialogs/MeldungPan.h"
-#include "dialogs/Placement.h"
 #include "editor/EditorCaptions.h"
+#include "editor/EditorPlacement.h"
 #include "editor/ui/EingabeFeld.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
