@@ -2,7 +2,7 @@
 #include "dialogs/BubbleHost.h"
 #include "platform/Clock.h"
 #include "platform/qt/QtPlatform.h"
-#include "settings/NetzConnect.h"
+#include "settings/ui/NetzConnect.h"
 #include "support/ScriptedPlatform.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"

@@ -2,9 +2,9 @@
 #include "core/AppContext.h"
 #include "dialogs/BubbleHost.h"
 #include "dialogs/MeldungHost.h"
-#include "settings/Einstellungen.h"
-#include "settings/PassTest.h"
 #include "settings/SettingsTexts.h"
+#include "settings/ui/Einstellungen.h"
+#include "settings/ui/PassTest.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Wording.h"
 
