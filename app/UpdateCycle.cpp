@@ -3,15 +3,15 @@
 #include "core/AppContext.h"
 #include "core/ProgramFolders.h"
 #include "dialogs/MeldungHost.h"
-#include "dialogs/UpdateCheck.h"
-#include "dialogs/UpdateInstallation.h"
 #include "dialogs/UpdateSignal.h"
-#include "dialogs/UpdateSource.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
+#include "update/UpdateCheck.h"
+#include "update/UpdateInstallation.h"
+#include "update/UpdateSource.h"
 
 #include <QTimer>
 

@@ -6,8 +6,8 @@
 
 #include "UpdateWindow.h"
 
-#include "dialogs/UpdateInstallation.h"
-#include "dialogs/UpdateSource.h"
+#include "update/UpdateInstallation.h"
+#include "update/UpdateSource.h"
 #include "update/UpdateTexts.h"
 #include "update/Updater.h"
 
