@@ -1,7 +1,6 @@
 #include "TickerApplication.h"
 
 #include "TerminalBand.h"
-#include "UpdateCycle.h"
 
 #include "admin/ui/Verwaltung.h"
 #include "core/AppContext.h"
@@ -21,6 +20,7 @@
 #include "ticker/ui/BandDock.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
+#include "update/ui/UpdateCycle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

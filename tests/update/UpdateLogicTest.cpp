@@ -5,6 +5,7 @@
 #include "dialogs/VersionText.h"
 #include "update/ServerVersion.h"
 #include "update/UpdateInstallation.h"
+#include "update/UpdatePlacement.h"
 #include "update/UpdateSource.h"
 
 #include <QCoreApplication>

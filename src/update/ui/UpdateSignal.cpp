@@ -1,9 +1,9 @@
 #include "UpdateSignal.h"
 
 #include "core/Settings.h"
-#include "dialogs/DialogPlacement.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "update/UpdatePlacement.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -3,7 +3,6 @@
 #include "core/AppContext.h"
 #include "core/ProgramFolders.h"
 #include "dialogs/MeldungHost.h"
-#include "dialogs/UpdateSignal.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ticker/TickerContent.h"
@@ -12,6 +11,7 @@
 #include "update/UpdateCheck.h"
 #include "update/UpdateInstallation.h"
 #include "update/UpdateSource.h"
+#include "update/ui/UpdateSignal.h"
 
 #include <QTimer>
 
