@@ -102,9 +102,10 @@ void TickerApplication::showTicker()
     QObject::connect(m_terminal.get(), &Terminal::aboutRequested, m_terminal.get(),
                      [this] { showAbout(); });
     connectSettings();
-    m_updates = std::make_unique<UpdateCycle>(m_context, m_platform, m_clock, *m_terminal,
-                                              *m_content, *m_questions, *m_notices,
-                                              [] { QApplication::exit(0); });
+    m_updates = std::make_unique<UpdateCycle>(
+        m_context, m_platform, m_clock,
+        UpdateCycle::Band{*m_terminal, *m_content, *m_questions, *m_notices},
+        [] { QApplication::exit(0); });
     // The band's window owns its dock.
     new BandDock(*m_terminal, m_context.settings, m_platform);
     m_terminal->show();
