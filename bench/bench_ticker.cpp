@@ -1,5 +1,5 @@
 #include "core/Settings.h"
-#include "dialogs/BubbleHost.h"
+#include "dialogs/ui/BubbleHost.h"
 #include "platform/Clock.h"
 #include "platform/qt/QtPlatform.h"
 #include "settings/ui/NetzConnect.h"

@@ -1,8 +1,8 @@
 // The about window and the intro window, offscreen.
 
 #include "core/Settings.h"
-#include "dialogs/About.h"
-#include "dialogs/Intro.h"
+#include "dialogs/ui/About.h"
+#include "dialogs/ui/Intro.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>

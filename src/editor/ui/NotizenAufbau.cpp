@@ -3,7 +3,7 @@
 #include "editor/ui/Notizen.h"
 
 #include "core/Settings.h"
-#include "dialogs/MeldungPan.h"
+#include "dialogs/ui/MeldungPan.h"
 #include "editor/EditorCaptions.h"
 #include "editor/EditorPlacement.h"
 #include "editor/ui/EingabeFeld.h"

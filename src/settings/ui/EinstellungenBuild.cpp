@@ -2,7 +2,7 @@
 
 #include "HelpPopup.h"
 #include "PreviewPanel.h"
-#include "dialogs/MeldungPan.h"
+#include "dialogs/ui/MeldungPan.h"
 #include "platform/Colour.h"
 #include "platform/Twips.h"
 #include "settings/SettingsRules.h"

@@ -1,7 +1,7 @@
 #include "PassTest.h"
 
 #include "core/Settings.h"
-#include "dialogs/MeldungPan.h"
+#include "dialogs/ui/MeldungPan.h"
 #include "platform/Colour.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"

@@ -2,8 +2,8 @@
 
 #include "Terminal.h"
 #include "core/Settings.h"
-#include "dialogs/BubbleHost.h"
-#include "dialogs/FliegBubble.h"
+#include "dialogs/ui/BubbleHost.h"
+#include "dialogs/ui/FliegBubble.h"
 #include "ticker/view/NoticeOffset.h"
 
 namespace qb {
