@@ -1,26 +1,26 @@
 #include "TickerApplication.h"
 
 #include "TerminalBand.h"
-#include "UpdateCycle.h"
 
 #include "admin/ui/Verwaltung.h"
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
-#include "dialogs/About.h"
-#include "dialogs/BubbleHost.h"
-#include "dialogs/FliegBubble.h"
-#include "dialogs/Intro.h"
-#include "dialogs/MeldungHost.h"
+#include "dialogs/ui/About.h"
+#include "dialogs/ui/BubbleHost.h"
+#include "dialogs/ui/FliegBubble.h"
+#include "dialogs/ui/Intro.h"
+#include "dialogs/ui/MeldungHost.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
-#include "settings/NetzConnect.h"
-#include "settings/SettingsCommand.h"
+#include "settings/ui/NetzConnect.h"
+#include "settings/ui/SettingsCommand.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/BandDock.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
+#include "update/ui/UpdateCycle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -102,9 +102,10 @@ void TickerApplication::showTicker()
     QObject::connect(m_terminal.get(), &Terminal::aboutRequested, m_terminal.get(),
                      [this] { showAbout(); });
     connectSettings();
-    m_updates = std::make_unique<UpdateCycle>(m_context, m_platform, m_clock, *m_terminal,
-                                              *m_content, *m_questions, *m_notices,
-                                              [] { QApplication::exit(0); });
+    m_updates = std::make_unique<UpdateCycle>(
+        m_context, m_platform, m_clock,
+        UpdateCycle::Band{*m_terminal, *m_content, *m_questions, *m_notices},
+        [] { QApplication::exit(0); });
     // The band's window owns its dock.
     new BandDock(*m_terminal, m_context.settings, m_platform);
     m_terminal->show();

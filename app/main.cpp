@@ -10,7 +10,7 @@
 #include "core/SingleInstance.h"
 #include "core/StartUp.h"
 #include "platform/Clock.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QLocale>

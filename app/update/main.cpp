@@ -4,12 +4,11 @@
 // verifies and installs the package in a small window, then starts the band again whatever
 // came of it and leaves the outcome in "updresult.txt" for the band to show.
 
-#include "UpdateWindow.h"
-
-#include "dialogs/UpdateInstallation.h"
-#include "dialogs/UpdateSource.h"
+#include "update/UpdateInstallation.h"
+#include "update/UpdateSource.h"
 #include "update/UpdateTexts.h"
 #include "update/Updater.h"
+#include "update/ui/UpdateWindow.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

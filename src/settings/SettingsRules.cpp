@@ -1,7 +1,7 @@
 #include "SettingsRules.h"
 
 #include "SettingsTexts.h"
-#include "dialogs/Placement.h"
+#include "core/BandPlacement.h"
 
 #include <cmath>
 

@@ -1,14 +1,12 @@
-// The about window, the intro window and the update notice, offscreen.
+// The about window and the intro window, offscreen.
 
 #include "core/Settings.h"
-#include "dialogs/About.h"
-#include "dialogs/Intro.h"
-#include "dialogs/UpdateSignal.h"
+#include "dialogs/ui/About.h"
+#include "dialogs/ui/Intro.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace qb::test {
@@ -114,43 +112,6 @@ private slots:
                      intro.ImageServerIma(sprache).toImage());
             QVERIFY(intro.ImageServerIma(1).toImage() != intro.ImageServerIma(2).toImage());
             QCOMPARE(intro.pos(), QPoint((1920 - 400) / 2, (1080 - 240) / 2));
-        }
-    }
-
-    void updateSignalBesideTheBand_data()
-    {
-        QTest::addColumn<int>("dockPos");
-        QTest::addColumn<QRect>("band");
-        QTest::addColumn<QPoint>("topLeft");
-        QTest::newRow("docked at the top") << 0 << QRect(0, 0, 1920, 30) << QPoint(1770, 30);
-        QTest::newRow("docked at the bottom")
-            << 1 << QRect(0, 1046, 1920, 34) << QPoint(1770, 1021);
-    }
-
-    void updateSignalBesideTheBand()
-    {
-        QFETCH(int, dockPos);
-        QFETCH(QRect, band);
-        QFETCH(QPoint, topLeft);
-        m_settings.dockPos = dockPos;
-        UpdateSignal signal(m_settings, m_platform);
-        signal.placeBy(band);
-        QCOMPARE(signal.geometry(), QRect(topLeft, QSize(150, 25)));
-    }
-
-    void updateSignalCaptionAndClick()
-    {
-        for (const qint16 sprache : {1, 2}) {
-            m_settings.Sprache = sprache;
-            UpdateSignal signal(m_settings, m_platform);
-            const QString caption = sprache == 1 ? "Update available" : "Update verfügbar";
-            QCOMPARE(signal.LegendePan()->text(), caption);
-            QCOMPARE(signal.LegendePan()->accessibleName(), caption);
-            QCOMPARE(signal.windowTitle(), caption);
-            QSignalSpy install(&signal, &UpdateSignal::installRequested);
-            signal.show();
-            QTest::mouseClick(signal.LegendePan(), Qt::LeftButton);
-            QCOMPARE(install.size(), 1);
         }
     }
 };

@@ -1,4 +1,4 @@
-#include "dialogs/BubbleHost.h"
+#include "dialogs/ui/BubbleHost.h"
 #include "platform/Twips.h"
 #include "support/ScriptedPlatform.h"
 

@@ -1,7 +1,7 @@
-#include "dialogs/mBox.h"
 #include "core/Settings.h"
-#include "dialogs/MBoxButton.h"
-#include "dialogs/MeldungHost.h"
+#include "dialogs/ui/MBoxButton.h"
+#include "dialogs/ui/MeldungHost.h"
+#include "dialogs/ui/mBox.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QGuiApplication>
 #include <QProcess>

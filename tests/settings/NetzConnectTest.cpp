@@ -1,5 +1,5 @@
 #include "core/Settings.h"
-#include "settings/NetzConnect.h"
+#include "settings/ui/NetzConnect.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "settings/PassTest.h"
 #include "core/Settings.h"
+#include "settings/ui/PassTest.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>

@@ -3,10 +3,10 @@
 #include "support/RawSql.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TemplateCopy.h"
-#include "ticker/BandText.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TickerWindow.h"
+#include "ticker/view/BandText.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 #include "core/Settings.h"
-#include "ticker/BandLayout.h"
+#include "ticker/view/BandLayout.h"
 
 #include <gtest/gtest.h>
 

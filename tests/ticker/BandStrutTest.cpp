@@ -1,4 +1,4 @@
-#include "ticker/BandStrut.h"
+#include "ticker/view/BandStrut.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ticker/BandText.h"
+#include "ticker/view/BandText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ticker/ClockText.h"
+#include "ticker/view/ClockText.h"
 
 #include <gtest/gtest.h>
 

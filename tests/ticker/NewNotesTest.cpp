@@ -1,4 +1,4 @@
-#include "ticker/NewNotes.h"
+#include "ticker/view/NewNotes.h"
 
 #include <gtest/gtest.h>
 

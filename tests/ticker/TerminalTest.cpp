@@ -1,17 +1,17 @@
-#include "ticker/ui/Terminal.h"
 #include "core/ProgramValues.h"
 #include "core/Settings.h"
-#include "dialogs/BubbleHost.h"
-#include "dialogs/FliegBubble.h"
+#include "dialogs/ui/BubbleHost.h"
+#include "dialogs/ui/FliegBubble.h"
 #include "platform/Clock.h"
 #include "platform/Colour.h"
 #include "platform/Twips.h"
 #include "support/ScriptedPlatform.h"
-#include "ticker/BandText.h"
-#include "ticker/ClockFont.h"
 #include "ticker/ui/BandDock.h"
+#include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 #include "ticker/ui/TickerWindow.h"
+#include "ticker/view/BandText.h"
+#include "ticker/view/ClockFont.h"
 
 #include <QAction>
 #include <QLabel>

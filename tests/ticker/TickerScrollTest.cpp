@@ -1,4 +1,4 @@
-#include "ticker/TickerScroll.h"
+#include "ticker/view/TickerScroll.h"
 
 #include <gtest/gtest.h>
 

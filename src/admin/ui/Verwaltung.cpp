@@ -1,11 +1,11 @@
 #include "admin/ui/Verwaltung.h"
 
+#include "admin/AdminPlacement.h"
 #include "admin/ListenZeile.h"
 #include "admin/VerwaltungTexte.h"
 #include "core/RecordSet.h"
 #include "core/Settings.h"
 #include "core/ShellRoutines.h"
-#include "dialogs/Placement.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Colour.h"
 #include "platform/Platform.h"

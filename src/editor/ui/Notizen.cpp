@@ -3,7 +3,7 @@
 #include "core/RecordSet.h"
 #include "core/Settings.h"
 #include "core/ShellRoutines.h"
-#include "dialogs/MeldungPan.h"
+#include "dialogs/ui/MeldungPan.h"
 #include "editor/EditorCaptions.h"
 #include "editor/NoteStore.h"
 #include "editor/ui/EingabeFeld.h"

@@ -3,9 +3,9 @@
 #include "editor/ui/Notizen.h"
 
 #include "core/Settings.h"
-#include "dialogs/MeldungPan.h"
-#include "dialogs/Placement.h"
+#include "dialogs/ui/MeldungPan.h"
 #include "editor/EditorCaptions.h"
+#include "editor/EditorPlacement.h"
 #include "editor/ui/EingabeFeld.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"

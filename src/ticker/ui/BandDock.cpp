@@ -4,7 +4,7 @@
 #include "core/Settings.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
-#include "ticker/BandStrut.h"
+#include "ticker/view/BandStrut.h"
 
 #include <QEvent>
 #include <QWindow>

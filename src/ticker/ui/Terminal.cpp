@@ -9,9 +9,9 @@
 #include "platform/Colour.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
-#include "ticker/BandText.h"
-#include "ticker/ClockFont.h"
-#include "ticker/ClockText.h"
+#include "ticker/view/BandText.h"
+#include "ticker/view/ClockFont.h"
+#include "ticker/view/ClockText.h"
 
 #include <QAction>
 #include <QFontMetrics>

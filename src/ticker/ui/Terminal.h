@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ticker/BandLayout.h"
-#include "ticker/NewNotes.h"
 #include "ticker/TickerFeed.h"
-#include "ticker/TickerScroll.h"
+#include "ticker/view/BandLayout.h"
+#include "ticker/view/NewNotes.h"
+#include "ticker/view/TickerScroll.h"
 
 #include <QLocale>
 #include <QWidget>

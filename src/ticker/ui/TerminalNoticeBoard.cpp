@@ -2,9 +2,9 @@
 
 #include "Terminal.h"
 #include "core/Settings.h"
-#include "dialogs/BubbleHost.h"
-#include "dialogs/FliegBubble.h"
-#include "ticker/NoticeOffset.h"
+#include "dialogs/ui/BubbleHost.h"
+#include "dialogs/ui/FliegBubble.h"
+#include "ticker/view/NoticeOffset.h"
 
 namespace qb {
 

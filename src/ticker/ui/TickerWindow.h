@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ticker/BandPicture.h"
+#include "ticker/view/BandPicture.h"
 
 #include <QBackingStore>
 #include <QVector>

@@ -1,6 +1,6 @@
 #include "UpdateCheck.h"
 
-#include "dialogs/ServerVersion.h"
+#include "update/ServerVersion.h"
 
 #include <QFile>
 

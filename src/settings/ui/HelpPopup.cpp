@@ -1,7 +1,7 @@
 #include "HelpPopup.h"
 
-#include "SettingsRules.h"
 #include "platform/Twips.h"
+#include "settings/SettingsRules.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -25,8 +25,19 @@ struct AppContext;
 class UpdateCycle : public QObject
 {
 public:
-    UpdateCycle(AppContext& context, Platform& platform, Clock& clock, Terminal& terminal,
-                TickerContent& content, MeldungHost& questions, TerminalNoticeBoard& notices,
+    // The band the cycle works beside: its window asks for the daily check and places the
+    // notice, its content checks with every rebuild but the first, and the questions and
+    // bubbles appear over it.
+    struct Band
+    {
+        Terminal& window;
+        TickerContent& content;
+        MeldungHost& questions;
+        TerminalNoticeBoard& notices;
+    };
+
+    // end: ends the program once the updater has started.
+    UpdateCycle(AppContext& context, Platform& platform, Clock& clock, Band band,
                 std::function<void()> end);
     ~UpdateCycle() override;
 
@@ -39,9 +50,7 @@ private:
     AppContext& m_context;
     Platform& m_platform;
     Clock& m_clock;
-    Terminal& m_terminal;
-    MeldungHost& m_questions;
-    TerminalNoticeBoard& m_notices;
+    Band m_band;
     std::function<void()> m_end;
     std::unique_ptr<UpdateCheck> m_check;
     std::unique_ptr<UpdateSignal> m_signal;

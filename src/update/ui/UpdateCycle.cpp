@@ -2,40 +2,37 @@
 
 #include "core/AppContext.h"
 #include "core/ProgramFolders.h"
-#include "dialogs/MeldungHost.h"
-#include "dialogs/UpdateCheck.h"
-#include "dialogs/UpdateInstallation.h"
-#include "dialogs/UpdateSignal.h"
-#include "dialogs/UpdateSource.h"
+#include "dialogs/ui/MeldungHost.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ticker/TickerContent.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
+#include "update/UpdateCheck.h"
+#include "update/UpdateInstallation.h"
+#include "update/UpdateSource.h"
+#include "update/ui/UpdateSignal.h"
 
 #include <QTimer>
 
 namespace qb {
 
-UpdateCycle::UpdateCycle(AppContext& context, Platform& platform, Clock& clock,
-                         Terminal& terminal, TickerContent& content, MeldungHost& questions,
-                         TerminalNoticeBoard& notices, std::function<void()> end)
+UpdateCycle::UpdateCycle(AppContext& context, Platform& platform, Clock& clock, Band band,
+                         std::function<void()> end)
     : m_context(context)
     , m_platform(platform)
     , m_clock(clock)
-    , m_terminal(terminal)
-    , m_questions(questions)
-    , m_notices(notices)
+    , m_band(band)
     , m_end(std::move(end))
     , m_check(std::make_unique<UpdateCheck>(UpdateAdresse(), ProgramValues::ProgrammVersion))
 {
-    connect(&terminal, &Terminal::updateCheckDue, this, &UpdateCycle::check);
-    connect(&terminal, &Terminal::laidOut, this, &UpdateCycle::follow);
+    connect(&band.window, &Terminal::updateCheckDue, this, &UpdateCycle::check);
+    connect(&band.window, &Terminal::laidOut, this, &UpdateCycle::follow);
     connect(m_check.get(), &UpdateCheck::checked, this, &UpdateCycle::offer);
-    content.setOnlineCheck([this](const QDate& today) { m_check->VersionPruefen(today); });
+    band.content.setOnlineCheck([this](const QDate& today) { m_check->VersionPruefen(today); });
     // The outcome of an update that ended the previous run, once the band stands.
     if (const QString result = takeUpdateResult(); !result.isEmpty())
-        QTimer::singleShot(0, this, [this, result] { m_notices.showNotice(result); });
+        QTimer::singleShot(0, this, [this, result] { m_band.notices.showNotice(result); });
 }
 
 UpdateCycle::~UpdateCycle() = default;
@@ -56,7 +53,7 @@ void UpdateCycle::offer(int version)
         m_signal = std::make_unique<UpdateSignal>(m_context.settings, m_platform);
         connect(m_signal.get(), &UpdateSignal::installRequested, this, &UpdateCycle::install);
     }
-    m_signal->placeBy(m_terminal.geometry());
+    m_signal->placeBy(m_band.window.geometry());
     m_signal->show();
 }
 
@@ -66,7 +63,7 @@ void UpdateCycle::follow()
     if (!m_signal)
         return;
     if (m_signal->isVisible())
-        m_signal->placeBy(m_terminal.geometry());
+        m_signal->placeBy(m_band.window.geometry());
     else
         m_signal.reset();
 }
@@ -75,10 +72,10 @@ void UpdateCycle::install()
 {
     const UpdateHandOver handOver{
         [this](int buttonSet, const QString& text) {
-            return m_questions.MeldungZeigen(buttonSet, text);
+            return m_band.questions.MeldungZeigen(buttonSet, text);
         },
         [] { return UpdaterStarten(updaterProgram()); },
-        [this](const QString& text) { m_notices.showNotice(text); },
+        [this](const QString& text) { m_band.notices.showNotice(text); },
         [this](const QString& address) { return m_platform.openAddress(address); },
         m_end,
         programFolders().installed,

@@ -1,6 +1,6 @@
 #include "ClockFont.h"
 
-#include "ticker/ClockText.h"
+#include "ticker/view/ClockText.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>

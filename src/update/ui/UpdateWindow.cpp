@@ -88,3 +88,7 @@ void UpdateWindow::showFailure(const QString& reason)
 }
 
 } // namespace qb
+
+// The meta-object code in this object file, not in the library's common one: the band and the
+// updater link the update libraries, and each takes a class only when it uses it.
+#include "moc_UpdateWindow.cpp"

@@ -1,19 +1,19 @@
 #include "Einstellungen.h"
 
-#include "BroadcastPath.h"
 #include "HelpPopup.h"
 #include "PreviewPanel.h"
-#include "SettingsRules.h"
-#include "SettingsSave.h"
-#include "SettingsTexts.h"
-#include "TickerBand.h"
 #include "core/AppContext.h"
 #include "core/ShellRoutines.h"
-#include "dialogs/BubbleHost.h"
-#include "dialogs/MeldungHost.h"
-#include "dialogs/MeldungPan.h"
+#include "dialogs/ui/BubbleHost.h"
+#include "dialogs/ui/MeldungHost.h"
+#include "dialogs/ui/MeldungPan.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "settings/BroadcastPath.h"
+#include "settings/SettingsRules.h"
+#include "settings/SettingsSave.h"
+#include "settings/SettingsTexts.h"
+#include "settings/TickerBand.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

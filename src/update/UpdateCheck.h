@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/FtpTransfer.h"
+#include "update/FtpTransfer.h"
 
 #include <QDate>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/FliegBubble.h"
+#include "dialogs/ui/FliegBubble.h"
 
 #include <QPointer>
 #include <QString>

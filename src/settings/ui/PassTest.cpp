@@ -1,11 +1,11 @@
 #include "PassTest.h"
 
-#include "SettingsRules.h"
 #include "core/Settings.h"
-#include "dialogs/MeldungPan.h"
+#include "dialogs/ui/MeldungPan.h"
 #include "platform/Colour.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "settings/SettingsRules.h"
 
 #include <QApplication>
 #include <QKeyEvent>

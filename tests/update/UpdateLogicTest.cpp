@@ -2,10 +2,11 @@
 // the server's version text, the version text, the address, the placements, the hand-over.
 
 #include "dialogs/DialogPlacement.h"
-#include "dialogs/ServerVersion.h"
-#include "dialogs/UpdateInstallation.h"
-#include "dialogs/UpdateSource.h"
 #include "dialogs/VersionText.h"
+#include "update/ServerVersion.h"
+#include "update/UpdateInstallation.h"
+#include "update/UpdatePlacement.h"
+#include "update/UpdateSource.h"
 
 #include <QCoreApplication>
 #include <QDir>

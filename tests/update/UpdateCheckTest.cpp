@@ -1,7 +1,7 @@
 // The daily version check against a real FTP server on 127.0.0.1 (pyftpdlib).
 
-#include "dialogs/UpdateCheck.h"
 #include "support/FtpTestServer.h"
+#include "update/UpdateCheck.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

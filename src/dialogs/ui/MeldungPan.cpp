@@ -1,4 +1,4 @@
-#include "dialogs/MeldungPan.h"
+#include "dialogs/ui/MeldungPan.h"
 
 #include "platform/Colour.h"
 

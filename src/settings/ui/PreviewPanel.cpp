@@ -1,9 +1,9 @@
 #include "PreviewPanel.h"
 
-#include "SettingsRules.h"
 #include "core/Settings.h"
 #include "platform/Colour.h"
 #include "platform/Twips.h"
+#include "settings/SettingsRules.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "UpdateSignal.h"
 
 #include "core/Settings.h"
-#include "dialogs/DialogPlacement.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "update/UpdatePlacement.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -64,3 +64,7 @@ bool UpdateSignal::eventFilter(QObject* watched, QEvent* event)
 }
 
 } // namespace qb
+
+// The meta-object code in this object file, not in the library's common one: the band and the
+// updater link the update libraries, and each takes a class only when it uses it.
+#include "moc_UpdateSignal.cpp"

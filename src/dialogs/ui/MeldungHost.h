@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/mBox.h"
+#include "dialogs/ui/mBox.h"
 
 #include <QPointer>
 

@@ -1,8 +1,8 @@
 #include "SettingsCommand.h"
 
 #include "Einstellungen.h"
-#include "TickerBand.h"
 #include "core/AppContext.h"
+#include "settings/TickerBand.h"
 
 namespace qb {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Strut.h"
+#include "platform/Strut.h"
 
 #include <optional>
 

@@ -2,11 +2,11 @@
 
 #include "HelpPopup.h"
 #include "PreviewPanel.h"
-#include "SettingsRules.h"
-#include "SettingsTexts.h"
-#include "dialogs/MeldungPan.h"
+#include "dialogs/ui/MeldungPan.h"
 #include "platform/Colour.h"
 #include "platform/Twips.h"
+#include "settings/SettingsRules.h"
+#include "settings/SettingsTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

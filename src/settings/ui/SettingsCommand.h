@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/PassTest.h"
+#include "settings/ui/PassTest.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #include "QtPlatform.h"
 
-#include "Colour.h"
 #include "X11Hints.h"
+#include "platform/Colour.h"
 
 #include <QApplication>
 #include <QColorDialog>
