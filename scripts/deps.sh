@@ -9,7 +9,7 @@ qb_packages=(
     python3-pyftpdlib sqlite3 python3-pyatspi at-spi2-core dbus dbus-x11
     librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
     openssh-server openssh-client sshfs
-    libxcb1-dev xterm mutter xwayland
+    libxcb1-dev xterm mutter xwayland clang-format
 )
 
 qb_install_packages() {
