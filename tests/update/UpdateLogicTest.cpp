@@ -1,7 +1,6 @@
-// The pieces of the update and about windows that decide without a window or a network:
-// the server's version text, the version text, the address, the placements, the hand-over.
+// The pieces of the update that decide without a window or a network: the server's
+// version text, the version text, the address, the notice's placement, the hand-over.
 
-#include "dialogs/DialogPlacement.h"
 #include "dialogs/VersionText.h"
 #include "update/ServerVersion.h"
 #include "update/UpdateInstallation.h"
@@ -71,20 +70,9 @@ TEST(UpdateAdresse, EnvironmentReplacesOrTurnsOff)
     EXPECT_TRUE(UpdateAdresse(QString(), builtIn).isEmpty());
 }
 
-TEST(Placement, AboutCentredOnTheBand)
+// The window's own test covers the band at either edge of a single screen.
+TEST(Placement, UpdateSignalOnAPrimaryScreenRightOfAndBelowAnother)
 {
-    // A band at the top of the screen: the window may reach above the screen.
-    EXPECT_EQ(placement::about(QRect(0, 0, 1920, 30), QSize(360, 210)), QPoint(780, -90));
-    EXPECT_EQ(placement::about(QRect(0, 1050, 1920, 30), QSize(360, 210)), QPoint(780, 960));
-}
-
-TEST(Placement, UpdateSignalBesideTheBand)
-{
-    EXPECT_EQ(placement::updateSignal(1920, QRect(0, 0, 1920, 30), QSize(150, 25), 0),
-              QPoint(1770, 30));
-    EXPECT_EQ(placement::updateSignal(1920, QRect(0, 1050, 1920, 30), QSize(150, 25), 1),
-              QPoint(1770, 1025));
-    // A primary screen right of and below another one.
     EXPECT_EQ(placement::updateSignal(3200, QRect(1280, 200, 1920, 30), QSize(150, 25), 0),
               QPoint(3050, 230));
 }
