@@ -17,6 +17,7 @@
 #include "settings/ui/NetzConnect.h"
 #include "settings/ui/SettingsCommand.h"
 #include "ticker/TickerContent.h"
+#include "ticker/TickerTexts.h"
 #include "ticker/ui/BandDock.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
@@ -113,11 +114,8 @@ void TickerApplication::showTicker()
     // shown earlier would end up under the band.
     if (!m_context.settings.erstVorbei && !m_platform.honoursStrut())
         QTimer::singleShot(dockNoticeDelay, m_terminal.get(), [this] {
-            m_notices->showNotice(m_context.settings.Sprache == 2
-                                      ? QStringLiteral("Dieser Desktop lässt das Band nicht am "
-                                                       "Bildschirmrand andocken; siehe Hilfe.")
-                                      : QStringLiteral("This desktop does not let the band dock "
-                                                       "at the screen edge; see Help."));
+            m_notices->showNotice(
+                tickerText(TickerText::NoDock, m_context.settings.Sprache, Otherwise::English));
         });
     if (!m_waitingCommand.isEmpty())
         QTimer::singleShot(0, m_terminal.get(), [this] { runWaitingCommand(); });

@@ -1,28 +1,32 @@
 #include "admin/VerwaltungTexte.h"
 
+#include <iterator>
+
 namespace qb {
 
-QString verwaltungText(VerwaltungText text, int sprache)
+namespace {
+
+// In the order of VerwaltungText.
+constexpr TextPaar texts[] = {
+    {u"Quillaband - Notes administration", u"Quillaband - Notizverwaltung"},
+    {u"&Edit first selected note", u"&Erste markierte Notiz bearbeiten"},
+    {u"De&lete selected notes", u"Markierte Notizen &löschen"},
+    {u"&Close", u"S&chließen"},
+    {u"Really delete seleted notes?", u"Markierte Notizen wirklich löschen?"},
+    {u"Datensatz nicht gefunden", u"Datensatz nicht gefunden"},
+};
+static_assert(std::size(texts) == static_cast<std::size_t>(VerwaltungText::RecordNotFound) + 1);
+
+} // namespace
+
+QString verwaltungText(VerwaltungText text, qint16 sprache)
 {
-    const bool english = sprache == 1;
-    switch (text) {
-    case VerwaltungText::WindowTitle:
-        return english ? QStringLiteral("Quillaband - Notes administration")
-                       : QStringLiteral("Quillaband - Notizverwaltung");
-    case VerwaltungText::BearbeitenBef:
-        return english ? QStringLiteral("&Edit first selected note")
-                       : QStringLiteral("&Erste markierte Notiz bearbeiten");
-    case VerwaltungText::LoeschenBef:
-        return english ? QStringLiteral("De&lete selected notes")
-                       : QStringLiteral("Markierte Notizen &löschen");
-    case VerwaltungText::EndeBef:
-        return english ? QStringLiteral("&Close") : QStringLiteral("S&chließen");
-    case VerwaltungText::DeleteQuestion:
-        return english ? QStringLiteral("Really delete seleted notes?")
-                       : QStringLiteral("Markierte Notizen wirklich löschen?");
-    case VerwaltungText::RecordNotFound: return QStringLiteral("Datensatz nicht gefunden");
-    }
-    return {};
+    return inSprache(texts[static_cast<std::size_t>(text)], sprache);
+}
+
+TextTable verwaltungTextTable()
+{
+    return {std::begin(texts), std::end(texts)};
 }
 
 } // namespace qb

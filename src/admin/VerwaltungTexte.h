@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextPaar.h"
+
 #include <QString>
 
 namespace qb {
@@ -15,6 +17,9 @@ enum class VerwaltungText {
     RecordNotFound, // German in both languages, as it always was
 };
 
-QString verwaltungText(VerwaltungText text, int sprache);
+QString verwaltungText(VerwaltungText text, qint16 sprache);
+
+// Every pair, for the check that each has both languages.
+TextTable verwaltungTextTable();
 
 } // namespace qb

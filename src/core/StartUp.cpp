@@ -131,7 +131,7 @@ QString StartUp::templatePath() const
     return QDir(m_context.values.dataFolder).filePath(QStringLiteral("org.kvl"));
 }
 
-int StartUp::abandon(const QString& english, const QString& german, int sprache)
+int StartUp::abandon(const QString& english, const QString& german, qint16 sprache)
 {
     // Without a known language setting the message comes in both languages.
     const QString inEnglish = QStringLiteral("Quillaband cannot start.\n") + english;
@@ -159,7 +159,7 @@ std::optional<StartUp::Reason> StartUp::writeProblem(const QString& database)
     return std::nullopt;
 }
 
-int StartUp::storedLanguage(const QString& database)
+qint16 StartUp::storedLanguage(const QString& database)
 {
     Database file;
     RecordSet einstellungen(file, QStringLiteral("Einstellungen"));

@@ -49,7 +49,7 @@ public:
 private:
     QString templatePath() const;
     // Ends the start with a message in the language `sprache` (1 or 2), or in both.
-    int abandon(const QString& english, const QString& german, int sprache = 0);
+    int abandon(const QString& english, const QString& german, qint16 sprache = 0);
     struct Reason
     {
         QString english;
@@ -58,7 +58,7 @@ private:
     // Why the local database cannot be written; nullopt when it can.
     static std::optional<Reason> writeProblem(const QString& database);
     // Sprache as stored in a database that is opened read-only; 0 when unreadable.
-    static int storedLanguage(const QString& database);
+    static qint16 storedLanguage(const QString& database);
     void tidyUpdateLeftovers();
     void connectBroadcaster();
     void finishFirstRun();

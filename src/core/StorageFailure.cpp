@@ -77,6 +77,11 @@ TextPaar causeText(StorageCause cause)
             u"Die Notizdatei konnte nicht verwendet werden (Fehler %1)."};
 }
 
+constexpr TextPaar fileRemovedText{
+    u"The notes file \"%1\" was removed; notes cannot be saved until it is back.",
+    u"Die Notizdatei \u201E%1\u201C wurde entfernt; Notizen können erst wieder gespeichert "
+    u"werden, wenn sie zurück ist."};
+
 } // namespace
 
 StorageCause storageCause(int sqliteCode, int systemError)
@@ -115,7 +120,7 @@ StorageFailure storageFailure(const QSqlError& error, int systemError)
             error.text()};
 }
 
-QString storageFailureText(StorageAction action, const StorageFailure& failure, int sprache)
+QString storageFailureText(StorageAction action, const StorageFailure& failure, qint16 sprache)
 {
     QString cause = inSprache(causeText(failure.cause), sprache);
     if (failure.cause == StorageCause::Other || failure.cause == StorageCause::None)
@@ -123,17 +128,26 @@ QString storageFailureText(StorageAction action, const StorageFailure& failure, 
     return inSprache(actionText(action), sprache) + QLatin1Char(' ') + cause;
 }
 
-QString fileRemovedNotice(const QString& path, int sprache)
+QString fileRemovedNotice(const QString& path, qint16 sprache)
 {
     // The name only: the notice is a small bubble, and the name is the one the user knows.
     const QString name = QFileInfo(path).fileName();
-    return sprache == 1 ? QStringLiteral("The notes file \"%1\" was removed; notes cannot be "
-                                         "saved until it is back.")
-                              .arg(name)
-                        : QStringLiteral("Die Notizdatei \u201E%1\u201C wurde entfernt; Notizen "
-                                         "können erst wieder gespeichert werden, wenn sie "
-                                         "zurück ist.")
-                              .arg(name);
+    return inSprache(fileRemovedText, sprache).arg(name);
+}
+
+TextTable storageTextTable()
+{
+    TextTable all;
+    for (const StorageAction action : {StorageAction::StoreNote, StorageAction::DeleteNotes,
+                                       StorageAction::ReadNotes, StorageAction::SaveSettings})
+        all.push_back(actionText(action));
+    for (const StorageCause cause :
+         {StorageCause::ReadOnly, StorageCause::DiskFull, StorageCause::DiskError,
+          StorageCause::FileRemoved, StorageCause::Locked, StorageCause::Damaged,
+          StorageCause::Other})
+        all.push_back(causeText(cause));
+    all.push_back(fileRemovedText);
+    return all;
 }
 
 } // namespace qb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextPaar.h"
+
 #include <QString>
 
 class QSqlError;
@@ -40,10 +42,13 @@ StorageFailure storageFailure(const QSqlError& error, int systemError = 0);
 
 // One sentence naming the operation that failed, then one naming the cause and what to do,
 // in the language Sprache (1 English, otherwise German).
-QString storageFailureText(StorageAction action, const StorageFailure& failure, int sprache);
+QString storageFailureText(StorageAction action, const StorageFailure& failure, qint16 sprache);
 
 // Told once when the notes file has vanished from its path while the program runs; names
 // the file, not its folder.
-QString fileRemovedNotice(const QString& path, int sprache);
+QString fileRemovedNotice(const QString& path, qint16 sprache);
+
+// Every pair above, for the check that each has both languages.
+TextTable storageTextTable();
 
 } // namespace qb

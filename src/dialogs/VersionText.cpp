@@ -1,26 +1,24 @@
 #include "VersionText.h"
 
+#include "DialogTexts.h"
+
 namespace qb {
 
-QString VersionText(int version, qint16 Sprache)
+QString VersionText(int version, qint16 sprache)
 {
     // QString::number formats in the C locale: the point stays a point.
     const QString number = QString::number(version / 100.0, 'f', 2);
-    return (Sprache == 1 ? QStringLiteral("Build ") : QStringLiteral("Version ")) + number;
+    return dialogText(DialogText::VersionWord, sprache) + number;
 }
 
-QString aboutPageAddress(qint16 Sprache)
+QString aboutPageAddress(qint16 sprache)
 {
-    return QStringLiteral(QB_WEB_ADDRESS) +
-           (Sprache == 1 ? QStringLiteral("/quillaband/en/about.htm")
-                         : QStringLiteral("/quillaband/de/about.htm"));
+    return QStringLiteral(QB_WEB_ADDRESS) + dialogText(DialogText::AboutPage, sprache);
 }
 
-QString downloadPageAddress(qint16 Sprache)
+QString downloadPageAddress(qint16 sprache)
 {
-    return QStringLiteral(QB_WEB_ADDRESS) + (Sprache == 1
-                                                 ? QStringLiteral("/quillaband/en/download.htm")
-                                                 : QStringLiteral("/quillaband/de/download.htm"));
+    return QStringLiteral(QB_WEB_ADDRESS) + dialogText(DialogText::DownloadPage, sprache);
 }
 
 } // namespace qb

@@ -1,6 +1,5 @@
 #include "editor/EditorCaptions.h"
 
-
 namespace qb {
 
 namespace {
@@ -8,79 +7,91 @@ namespace {
 struct Caption
 {
     const char* name;
-    const char16_t* german;
-    const char16_t* english;
+    TextPaar text;
 };
 
 constexpr Caption captions[] = {
-    {"windowTitle", u"Quillaband - Notiz bearbeiten", u"Quillaband - Edit note"},
-    {"Notiz", u"Notiztext", u"Note text"},
-    {"ZeitArtOpt(0)", u"Notiz permanent anzeigen", u"Show note permanently"},
-    {"ZeitArtOpt(1)", u"Notiz mit Zeitsteuerung", u"Note with date/time options"},
-    {"UhrArtOpt(0)", u"Ganztags", u"Whole day"},
-    {"UhrArtOpt(1)", u"Von", u"From"},
-    {"zzzPanel(25)", u"bis", u"to"},
-    {"zzzPanel(26)", u"Uhr", u""},
-    {"RhythmusOpt(1)", u"Täglich", u"Daily"},
-    {"RhythmusOpt(2)", u"Wöchentlich", u"Weekly"},
-    {"RhythmusOpt(3)", u"Monatlich", u"Monthly"},
-    {"RhythmusOpt(4)", u"Jährlich", u"Yearly"},
-    {"WoTagChe(1)", u"Montags", u"on Mondays"},
-    {"WoTagChe(2)", u"Dienstags", u"on Tuesdays"},
-    {"WoTagChe(3)", u"Mittwochs", u"on Wednesdays"},
-    {"WoTagChe(4)", u"Donnerstags", u"on Thursdays"},
-    {"WoTagChe(5)", u"Freitags", u"on Fridays"},
-    {"WoTagChe(6)", u"Samstags", u"on Saturdays"},
-    {"WoTagChe(7)", u"Sonntags", u"on Sundays"},
-    {"zzzPanel(0)", u"Erstmals am", u"First time on"},
-    {"zzzPanel(1)", u"Dauer", u"Duration"},
-    {"zzzPanel(2)", u"Woche(n)", u"Week(s)"},
-    {"zzzPanel(3)", u"Ohne Endtermin: 0", u"No final date: 0"},
-    {"OkBef", u"&Speichern", u"&Save"},
-    {"AbbrechenBef", u"Abbrechen", u"Cancel"},
-    {"MonArtOpt(1)", u"Tag des Monats", u"Day of month"},
-    {"zzzPanel(4)", u"Jeden", u"Each"},
-    {"zzzPanel(5)", u". des Monats", u". of month"},
-    {"MonArtOpt(2)", u"Wochentag des Monats", u"Weekday of month"},
-    {"zzzPanel(7)", u"Jeden", u"Each"},
-    {"MoPosOpt(1)", u"ersten", u"first"},
-    {"MoPosOpt(2)", u"zweiten", u"second"},
-    {"MoPosOpt(3)", u"dritten", u"third"},
-    {"MoPosOpt(4)", u"vierten", u"fourth"},
-    {"MoPosOpt(5)", u"letzten", u"last"},
-    {"zzzPanel(6)", u"des Monats", u"of month"},
-    {"zzzPanel(10)", u"Beginnend", u"Starting"},
-    {"zzzPanel(11)", u"Tage vorher", u"days earlier"},
-    {"zzzPanel(12)", u"Erstmals am", u"First time on"},
-    {"zzzPanel(13)", u"Jeden", u"Each"},
-    {"zzzPanel(14)", u"des Jahres", u"of year"},
-    {"zzzPanel(15)", u"und jeden", u"and each"},
-    {"zzzPanel(16)", u"des Jahres", u"of year"},
-    {"zzzPanel(17)", u"und jeden", u"and each"},
-    {"zzzPanel(18)", u"des Jahres", u"of year"},
-    {"zzzPanel(19)", u"und jeden", u"and each"},
-    {"zzzPanel(20)", u"des Jahres", u"of year"},
-    {"zzzPanel(21)", u"Beginnend", u"Starting"},
-    {"zzzPanel(22)", u"Tage vorher", u"days earlier"},
-    {"zzzPanel(23)", u"Erstmals am", u"First time on"},
+    {"windowTitle", {u"Quillaband - Edit note", u"Quillaband - Notiz bearbeiten"}},
+    {"Notiz", {u"Note text", u"Notiztext"}},
+    {"ZeitArtOpt(0)", {u"Show note permanently", u"Notiz permanent anzeigen"}},
+    {"ZeitArtOpt(1)", {u"Note with date/time options", u"Notiz mit Zeitsteuerung"}},
+    {"UhrArtOpt(0)", {u"Whole day", u"Ganztags"}},
+    {"UhrArtOpt(1)", {u"From", u"Von"}},
+    {"zzzPanel(25)", {u"to", u"bis"}},
+    {"zzzPanel(26)", {u"", u"Uhr"}},
+    {"RhythmusOpt(1)", {u"Daily", u"Täglich"}},
+    {"RhythmusOpt(2)", {u"Weekly", u"Wöchentlich"}},
+    {"RhythmusOpt(3)", {u"Monthly", u"Monatlich"}},
+    {"RhythmusOpt(4)", {u"Yearly", u"Jährlich"}},
+    {"WoTagChe(1)", {u"on Mondays", u"Montags"}},
+    {"WoTagChe(2)", {u"on Tuesdays", u"Dienstags"}},
+    {"WoTagChe(3)", {u"on Wednesdays", u"Mittwochs"}},
+    {"WoTagChe(4)", {u"on Thursdays", u"Donnerstags"}},
+    {"WoTagChe(5)", {u"on Fridays", u"Freitags"}},
+    {"WoTagChe(6)", {u"on Saturdays", u"Samstags"}},
+    {"WoTagChe(7)", {u"on Sundays", u"Sonntags"}},
+    {"zzzPanel(0)", {u"First time on", u"Erstmals am"}},
+    {"zzzPanel(1)", {u"Duration", u"Dauer"}},
+    {"zzzPanel(2)", {u"Week(s)", u"Woche(n)"}},
+    {"zzzPanel(3)", {u"No final date: 0", u"Ohne Endtermin: 0"}},
+    {"OkBef", {u"&Save", u"&Speichern"}},
+    {"AbbrechenBef", {u"Cancel", u"Abbrechen"}},
+    {"MonArtOpt(1)", {u"Day of month", u"Tag des Monats"}},
+    {"zzzPanel(4)", {u"Each", u"Jeden"}},
+    {"zzzPanel(5)", {u". of month", u". des Monats"}},
+    {"MonArtOpt(2)", {u"Weekday of month", u"Wochentag des Monats"}},
+    {"zzzPanel(7)", {u"Each", u"Jeden"}},
+    {"MoPosOpt(1)", {u"first", u"ersten"}},
+    {"MoPosOpt(2)", {u"second", u"zweiten"}},
+    {"MoPosOpt(3)", {u"third", u"dritten"}},
+    {"MoPosOpt(4)", {u"fourth", u"vierten"}},
+    {"MoPosOpt(5)", {u"last", u"letzten"}},
+    {"zzzPanel(6)", {u"of month", u"des Monats"}},
+    {"zzzPanel(10)", {u"Starting", u"Beginnend"}},
+    {"zzzPanel(11)", {u"days earlier", u"Tage vorher"}},
+    {"zzzPanel(12)", {u"First time on", u"Erstmals am"}},
+    {"zzzPanel(13)", {u"Each", u"Jeden"}},
+    {"zzzPanel(14)", {u"of year", u"des Jahres"}},
+    {"zzzPanel(15)", {u"and each", u"und jeden"}},
+    {"zzzPanel(16)", {u"of year", u"des Jahres"}},
+    {"zzzPanel(17)", {u"and each", u"und jeden"}},
+    {"zzzPanel(18)", {u"of year", u"des Jahres"}},
+    {"zzzPanel(19)", {u"and each", u"und jeden"}},
+    {"zzzPanel(20)", {u"of year", u"des Jahres"}},
+    {"zzzPanel(21)", {u"Starting", u"Beginnend"}},
+    {"zzzPanel(22)", {u"days earlier", u"Tage vorher"}},
+    {"zzzPanel(23)", {u"First time on", u"Erstmals am"}},
 };
 
-QStringList pick(const char16_t* const* german, const char16_t* const* english,
-                 int count, int sprache)
+// Monday first, January first.
+constexpr TextPaar weekdays[] = {
+    {u"Monday", u"Montag"},     {u"Tuesday", u"Dienstag"}, {u"Wednesday", u"Mittwoch"},
+    {u"Thursday", u"Donnerstag"}, {u"Friday", u"Freitag"},  {u"Saturday", u"Samstag"},
+    {u"Sunday", u"Sonntag"},
+};
+constexpr TextPaar months[] = {
+    {u"January", u"Januar"},     {u"February", u"Februar"}, {u"March", u"März"},
+    {u"April", u"April"},        {u"May", u"Mai"},          {u"June", u"Juni"},
+    {u"July", u"Juli"},          {u"August", u"August"},    {u"September", u"September"},
+    {u"October", u"Oktober"},    {u"November", u"November"}, {u"December", u"Dezember"},
+};
+
+template <std::size_t N>
+QStringList listInSprache(const TextPaar (&pairs)[N], qint16 sprache)
 {
     QStringList list;
-    for (int i = 0; i < count; ++i)
-        list << QString::fromUtf16(sprache == 1 ? english[i] : german[i]);
+    for (const TextPaar& pair : pairs)
+        list << inSprache(pair, sprache);
     return list;
 }
 
 } // namespace
 
-QString editorCaption(const QString& name, int sprache)
+QString editorCaption(const QString& name, qint16 sprache)
 {
     for (const Caption& caption : captions) {
         if (name == QLatin1String(caption.name))
-            return QString::fromUtf16(sprache == 1 ? caption.english : caption.german);
+            return inSprache(caption.text, sprache);
     }
     return {};
 }
@@ -93,24 +104,24 @@ QStringList editorCaptionNames()
     return names;
 }
 
-QStringList wochentagListe(int sprache)
+QStringList wochentagListe(qint16 sprache)
 {
-    static const char16_t* const german[] = {u"Montag",  u"Dienstag", u"Mittwoch", u"Donnerstag",
-                                             u"Freitag", u"Samstag",  u"Sonntag"};
-    static const char16_t* const english[] = {u"Monday", u"Tuesday",  u"Wednesday", u"Thursday",
-                                              u"Friday", u"Saturday", u"Sunday"};
-    return pick(german, english, 7, sprache);
+    return listInSprache(weekdays, sprache);
 }
 
-QStringList monatListe(int sprache)
+QStringList monatListe(qint16 sprache)
 {
-    static const char16_t* const german[] = {u"Januar",    u"Februar", u"März",     u"April",
-                                             u"Mai",       u"Juni",    u"Juli",     u"August",
-                                             u"September", u"Oktober", u"November", u"Dezember"};
-    static const char16_t* const english[] = {u"January",   u"February", u"March",    u"April",
-                                              u"May",       u"June",     u"July",     u"August",
-                                              u"September", u"October",  u"November", u"December"};
-    return pick(german, english, 12, sprache);
+    return listInSprache(months, sprache);
+}
+
+TextTable editorCaptionTable()
+{
+    TextTable all;
+    for (const Caption& caption : captions)
+        all.push_back(caption.text);
+    all.insert(all.end(), std::begin(weekdays), std::end(weekdays));
+    all.insert(all.end(), std::begin(months), std::end(months));
+    return all;
 }
 
 } // namespace qb

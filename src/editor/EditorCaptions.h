@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextPaar.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,13 +11,16 @@ namespace qb {
 // "windowTitle"), in the language Sprache (1 English, otherwise German); an empty text for
 // a name without a caption. Also the accessible names of the controls without a caption
 // of their own ("Notiz", "MonArtOpt(1)", "MonArtOpt(2)").
-QString editorCaption(const QString& name, int sprache);
+QString editorCaption(const QString& name, qint16 sprache);
 
 // The names of every control that has a caption, in table order.
 QStringList editorCaptionNames();
 
 // The entries of WoTagCom (Monday first) and of each MonatJah list (January first).
-QStringList wochentagListe(int sprache);
-QStringList monatListe(int sprache);
+QStringList wochentagListe(qint16 sprache);
+QStringList monatListe(qint16 sprache);
+
+// The captions and list entries above, for the check that each has both languages.
+TextTable editorCaptionTable();
 
 } // namespace qb

@@ -69,16 +69,29 @@ QuestionTexts questionTexts(EditorQuestion question)
 
 } // namespace
 
-QString editorMessageText(EditorMessage message, int sprache)
+QString editorMessageText(EditorMessage message, qint16 sprache)
 {
     return inSprache(messagePair(message), sprache);
 }
 
-QString editorQuestionText(EditorQuestion question, int sprache)
+QString editorQuestionText(EditorQuestion question, qint16 sprache)
 {
     const QuestionTexts texts = questionTexts(question);
     return inSprache(texts.statement, sprache) + QStringLiteral("\n\n") +
            inSprache(texts.question, sprache);
+}
+
+TextTable editorMessageTable()
+{
+    TextTable all;
+    for (int m = 0; m <= static_cast<int>(EditorMessage::RecordNotFound); ++m)
+        all.push_back(messagePair(static_cast<EditorMessage>(m)));
+    for (int q = 0; q <= static_cast<int>(EditorQuestion::NotInShortMonths); ++q) {
+        const QuestionTexts texts = questionTexts(static_cast<EditorQuestion>(q));
+        all.push_back(texts.statement);
+        all.push_back(texts.question);
+    }
+    return all;
 }
 
 bool editorQuestionBeeps(EditorQuestion question)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextPaar.h"
+
 #include <QString>
 
 namespace qb {
@@ -29,11 +31,14 @@ enum class EditorQuestion {
 
 // The text of a message or question in the language Sprache (1 English, otherwise
 // German). A question's statement and question are separated by one empty line.
-QString editorMessageText(EditorMessage message, int sprache);
-QString editorQuestionText(EditorQuestion question, int sprache);
+QString editorMessageText(EditorMessage message, qint16 sprache);
+QString editorQuestionText(EditorQuestion question, qint16 sprache);
 
 // Whether the editor beeps before asking: the time-window questions do, the day-of-month
 // warnings do not.
 bool editorQuestionBeeps(EditorQuestion question);
+
+// Every message's and question's pair, for the check that each has both languages.
+TextTable editorMessageTable();
 
 } // namespace qb

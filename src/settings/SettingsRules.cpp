@@ -101,7 +101,7 @@ QPoint bubbleUnder(const QRect& group, const QRect& field)
 } // namespace
 
 std::optional<CheckFailure> checkBeforeSaving(const Settings& working, bool passwordFieldEnabled,
-                                              int sprache)
+                                              qint16 sprache)
 {
     if (working.sysopStatus && working.passWort.isEmpty() && passwordFieldEnabled)
         return CheckFailure{SettingsTexts::enterPassword(sprache),

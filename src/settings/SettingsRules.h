@@ -67,7 +67,7 @@ struct CheckFailure
 // The check before saving. passwordFieldEnabled is false exactly while the receiver box
 // is ticked; sprache is the working language.
 std::optional<CheckFailure> checkBeforeSaving(const Settings& working, bool passwordFieldEnabled,
-                                              int sprache);
+                                              qint16 sprache);
 
 // Help popup n (1 sysop, 2 broadcast): left, top, the close link's top and the height.
 struct PopupGeometry

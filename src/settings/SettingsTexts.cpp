@@ -4,172 +4,244 @@ namespace qb {
 
 namespace {
 
-QString pick(int sprache, const char* english, const char* german)
+// The window starts in English and keeps it for a language other than 1 and 2; its
+// messages follow it.
+QString pick(const TextPaar& pair, qint16 sprache)
 {
-    return QString::fromUtf8(sprache == 2 ? german : english);
+    return inSprache(pair, sprache, Otherwise::English);
 }
 
-const char* const help1English =
-    "Enable the sysop mode to password-protect the access to the program settings, "
-    "in order to prevent unauthorized changes.\r\n\r\n"
-    "The sysop mode will be activated automatically by enabling the broadcast reciever mode. "
-    "In this case, the password of the transmitter is valid also for this computer.";
-const char* const help1German =
-    "Wenn Sie den Sysop-Status aktivieren, kann der Zugang zu den Programmeinstellungen "
-    "mit einem Passwort geschützt werden, um unberechtigte Änderungen zu verhindern.\r\n\r\n"
-    "Bei aktiviertem Broadcasting wird der Sysop-Status automatisch aktiviert. Es gilt das "
-    "Passwort des Broadcast-Senders.";
-const char* const help2English =
-    "Enable the broadcast receiver mode and set the path to the broadcast database "
-    "to recieve the news contained in the database qb.kvl of the transmitter. Quillaband 3 "
-    "installations with disabled broadcast receiver mode are not connected and work either as "
-    "transmitters or as stand-alone applications.\r\n\r\n"
-    "Enabling the broadcast receiver mode enables the sysop mode automatically. The sysop "
-    "decides for every installation whether it will be connected to the broadcast system or "
-    "not. On every connected receiver the sysop sets the path to the broadcast database.";
-const char* const help2German =
-    "Wenn Sie diesen Computer als Broadcast-Empfänger aktivieren und den Pfad zur Broadcast-"
-    "Datenbank einstellen, empfangen Sie die Nachrichten, die in der Datenbank qb.kvl des "
-    "Broadcasters enthalten sind. Quillaband 3-Installationen, bei denen Broadcasting nicht "
-    "aktiviert ist, sind nicht angeschlossen und arbeiten entweder als Sender oder als "
-    "Einzelplatzanwendung.\r\n\r\n"
-    "Bei Aktivierung als Broadcast-Empfänger erfolgt automatisch auch die Aktivierung des "
-    "SysOp-Status. Der Sysop stellt an jeder Installation ein, ob sie an das Broadcast-System "
-    "angeschlossen wird. An jedem angeschlossenen Empfänger stellt der Sysop den Pfad zur "
-    "Broadcast-Datenbank ein.";
+constexpr TextPaar help1{
+    u"Enable the sysop mode to password-protect the access to the program settings, "
+    u"in order to prevent unauthorized changes.\r\n\r\n"
+    u"The sysop mode will be activated automatically by enabling the broadcast reciever mode. "
+    u"In this case, the password of the transmitter is valid also for this computer.",
+    u"Wenn Sie den Sysop-Status aktivieren, kann der Zugang zu den Programmeinstellungen "
+    u"mit einem Passwort geschützt werden, um unberechtigte Änderungen zu verhindern.\r\n\r\n"
+    u"Bei aktiviertem Broadcasting wird der Sysop-Status automatisch aktiviert. Es gilt das "
+    u"Passwort des Broadcast-Senders."};
+constexpr TextPaar help2{
+    u"Enable the broadcast receiver mode and set the path to the broadcast database "
+    u"to recieve the news contained in the database qb.kvl of the transmitter. Quillaband 3 "
+    u"installations with disabled broadcast receiver mode are not connected and work either as "
+    u"transmitters or as stand-alone applications.\r\n\r\n"
+    u"Enabling the broadcast receiver mode enables the sysop mode automatically. The sysop "
+    u"decides for every installation whether it will be connected to the broadcast system or "
+    u"not. On every connected receiver the sysop sets the path to the broadcast database.",
+    u"Wenn Sie diesen Computer als Broadcast-Empfänger aktivieren und den Pfad zur Broadcast-"
+    u"Datenbank einstellen, empfangen Sie die Nachrichten, die in der Datenbank qb.kvl des "
+    u"Broadcasters enthalten sind. Quillaband 3-Installationen, bei denen Broadcasting nicht "
+    u"aktiviert ist, sind nicht angeschlossen und arbeiten entweder als Sender oder als "
+    u"Einzelplatzanwendung.\r\n\r\n"
+    u"Bei Aktivierung als Broadcast-Empfänger erfolgt automatisch auch die Aktivierung des "
+    u"SysOp-Status. Der Sysop stellt an jeder Installation ein, ob sie an das Broadcast-System "
+    u"angeschlossen wird. An jedem angeschlossenen Empfänger stellt der Sysop den Pfad zur "
+    u"Broadcast-Datenbank ein."};
+
+struct Caption
+{
+    QString SettingsCaptions::*field;
+    TextPaar text;
+};
+
+using C = SettingsCaptions;
+const Caption captions[] = {
+    {&C::title, {u"Quillaband - Settings", u"Quillaband - Einstellungen"}},
+    {&C::onTop, {u"Always on top", u"Immer im Vordergrund"}},
+    {&C::dockAbove, {u"Dock window above", u"Fensterposition oben"}},
+    {&C::dockBelow, {u"Dock window below", u"Fensterposition unten"}},
+    {&C::frame, {u"Frame", u"Rahmen"}},
+    {&C::swatchDate, {u"Date / time", u"Datum / Uhrzeit"}},
+    {&C::swatchLocal, {u" Note local", u" Notiz lokal"}},
+    {&C::swatchBroadcast, {u" Note broadcast", u" Notiz Broadcast"}},
+    {&C::font, {u"Font", u"Schrift"}},
+    {&C::reset, {u"Default values", u"Standardeinstellungen"}},
+    {&C::resetTip, {u"Reset to default values", u"Standardwerte wiederherstellen"}},
+    {&C::save, {u"&Save", u"&Speichern"}},
+    {&C::cancel, {u"C&ancel", u"&Abbrechen"}},
+    {&C::hint,
+     {u"Click on a ticker element to set its properties.",
+      u"Klicken Sie auf ein Ticker-Element, um seine Eigenschaften einzustellen."}},
+    {&C::helpLink, {u"<- What does this mean?", u"<- Was heißt das?"}},
+    {&C::sysop, {u"Enable sysop mode", u"Sysop-Status aktivieren"}},
+    {&C::password, {u"Password", u"Passwort"}},
+    {&C::eyeTip, {u"Show/hide password", u"Passwort zeigen/verbergen"}},
+    {&C::receiver, {u"Enable broadcast receiver mode", u"Broadcasting-Empfänger aktivieren"}},
+    {&C::pathLabel,
+     {u"Path to broadcast dispatcher database qb.kvl:", u"Pfad zum Broadcast-Sender qb.kvl:"}},
+    {&C::pathHint,
+     {u"(set on all connected receivers - NOT on dispatcher)",
+      u"(an allen angeschlossenen Empfängern einstellen - NICHT am Sender)"}},
+    {&C::pathTip, {u"Click to change", u"Zum Ändern anklicken"}},
+    {&C::notSpecified, {u"<< Not specified >>", u"<< Nicht festgelegt >>"}},
+    {&C::adopt,
+     {u"Adopt all other settings of the broadcaster for all receivers",
+      u"Übrige Einstellungen des Broadcasters für alle Empfänger übernehmen"}},
+    {&C::adoptHint,
+     {u"(set on broadcaster only - overlays settings of connected recievers)",
+      u"(nur am Broadcaster einstellen - überlagert angeschlossene Empfänger)"}},
+    {&C::ownNotes,
+     {u"Receivers may also enter and edit their own notes",
+      u"Empfänger dürfen auch eigene Notizen verwalten"}},
+    {&C::showDate, {u"Display date/time", u"Datum/Uhrzeit anzeigen"}},
+    {&C::showMargin, {u"Display margin", u"Rand anzeigen"}},
+    {&C::close, {u"Close", u"Schließen"}},
+    {&C::help1, help1},
+    {&C::help2, help2},
+    {&C::speedLabel, {u"Ticker speed:", u"Laufband-Geschwindigkeit:"}},
+    {&C::speedNormal, {u"Default", u"Normal"}},
+    {&C::speedSlow, {u"Slow", u"Langsam"}},
+    {&C::speedVerySlow, {u"Very slow", u"Sehr langsam"}},
+};
+
+// The messages, questions and titles, in the order of Message.
+enum Message {
+    SysopRequired,
+    EnterPassword,
+    SpecifyPath,
+    ResetQuestion,
+    SaveQuestion,
+    PathDialogTitle,
+    PathQuestion,
+    ColourDialogTitle,
+    PassTestTitle,
+    PassTestPrompt,
+    Connecting,
+};
+constexpr TextPaar messages[] = {
+    {u"Sysop mode required with enabled broadcast mode.",
+     u"Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein."},
+    {u"Please enter a password.", u"Bitte Passwort eingeben."},
+    {u"Please specify a broadcast path.", u"Bitte einen Pfad zum Broadcaster einstellen."},
+    {u"Really reset to default values?", u"Standardwerte wirklich wiederherstellen?"},
+    {u"Save changes?", u"Änderungen speichern?"},
+    {u"Set path to broadcaster", u"Pfad zum Broadcaster festlegen"},
+    {u"Broadcast path has to point at another computer - really set this path?",
+     u"Broadcast-Pfad muss auf anderen Computer weisen - diesen Pfad wirklich wählen?"},
+    {u"Select %1", u"%1 wählen"},
+    {u"This section is subject to access control.",
+     u"Dieser Programmteil unterliegt der Zugangsbeschränkung."},
+    {u"Please enter password:", u"Bitte Passwort eingeben:"},
+    {u"Establishing connection to broadcast server ...",
+     u"Verbindung mit Broadcast-Server wird hergestellt ..."},
+};
+static_assert(std::size(messages) == Connecting + 1);
+
+// The element buttons' captions; elements 3 and 4 share theirs.
+struct ElementCaption
+{
+    int element;
+    int button;
+    TextPaar text;
+};
+constexpr ElementCaption elementCaptions[] = {
+    {1, 1, {u"Frame color", u"Rahmenfarbe"}},
+    {2, 1, {u"Date/time background color", u"Datum/Uhrzeit Hintergrundfarbe"}},
+    {2, 2, {u"Date/time font color", u"Datum/Uhrzeit Schriftfarbe"}},
+    {3, 1, {u"Note background color", u"Notiz Hintergrundfarbe"}},
+    {3, 2, {u"Note font color local", u"Notiz Schriftfarbe lokal"}},
+    {3, 3, {u"Note font color broadcast", u"Notiz Schriftfarbe Broadcast"}},
+    {3, 4, {u"Font", u"Schrift"}},
+};
 
 } // namespace
 
-std::optional<SettingsCaptions> SettingsCaptions::forLanguage(int sprache)
+std::optional<SettingsCaptions> SettingsCaptions::forLanguage(qint16 sprache)
 {
-    if (sprache != 1 && sprache != 2)
+    if (!isSprache(sprache))
         return std::nullopt;
-    const auto t = [sprache](const char* english, const char* german) {
-        return pick(sprache, english, german);
-    };
     SettingsCaptions c;
-    c.title = t("Quillaband - Settings", "Quillaband - Einstellungen");
-    c.onTop = t("Always on top", "Immer im Vordergrund");
-    c.dockAbove = t("Dock window above", "Fensterposition oben");
-    c.dockBelow = t("Dock window below", "Fensterposition unten");
-    c.frame = t("Frame", "Rahmen");
-    c.swatchDate = t("Date / time", "Datum / Uhrzeit");
-    c.swatchLocal = t(" Note local", " Notiz lokal");
-    c.swatchBroadcast = t(" Note broadcast", " Notiz Broadcast");
-    c.font = t("Font", "Schrift");
-    c.reset = t("Default values", "Standardeinstellungen");
-    c.resetTip = t("Reset to default values", "Standardwerte wiederherstellen");
-    c.save = t("&Save", "&Speichern");
-    c.cancel = t("C&ancel", "&Abbrechen");
-    c.hint = t("Click on a ticker element to set its properties.",
-               "Klicken Sie auf ein Ticker-Element, um seine Eigenschaften einzustellen.");
-    c.helpLink = t("<- What does this mean?", "<- Was heißt das?");
-    c.sysop = t("Enable sysop mode", "Sysop-Status aktivieren");
-    c.password = t("Password", "Passwort");
-    c.eyeTip = t("Show/hide password", "Passwort zeigen/verbergen");
-    c.receiver = t("Enable broadcast receiver mode", "Broadcasting-Empfänger aktivieren");
-    c.pathLabel =
-        t("Path to broadcast dispatcher database qb.kvl:", "Pfad zum Broadcast-Sender qb.kvl:");
-    c.pathHint = t("(set on all connected receivers - NOT on dispatcher)",
-                   "(an allen angeschlossenen Empfängern einstellen - NICHT am Sender)");
-    c.pathTip = t("Click to change", "Zum Ändern anklicken");
-    c.notSpecified = t("<< Not specified >>", "<< Nicht festgelegt >>");
-    c.adopt = t("Adopt all other settings of the broadcaster for all receivers",
-                "Übrige Einstellungen des Broadcasters für alle Empfänger übernehmen");
-    c.adoptHint = t("(set on broadcaster only - overlays settings of connected recievers)",
-                    "(nur am Broadcaster einstellen - überlagert angeschlossene Empfänger)");
-    c.ownNotes = t("Receivers may also enter and edit their own notes",
-                   "Empfänger dürfen auch eigene Notizen verwalten");
-    c.showDate = t("Display date/time", "Datum/Uhrzeit anzeigen");
-    c.showMargin = t("Display margin", "Rand anzeigen");
-    c.close = t("Close", "Schließen");
-    c.help1 = t(help1English, help1German);
-    c.help2 = t(help2English, help2German);
-    c.speedLabel = t("Ticker speed:", "Laufband-Geschwindigkeit:");
-    c.speedNormal = t("Default", "Normal");
-    c.speedSlow = t("Slow", "Langsam");
-    c.speedVerySlow = t("Very slow", "Sehr langsam");
+    for (const Caption& caption : captions)
+        c.*caption.field = inSprache(caption.text, sprache);
     return c;
 }
 
 namespace SettingsTexts {
 
-QString sysopRequired(int sprache)
+QString sysopRequired(qint16 sprache)
 {
-    return pick(sprache, "Sysop mode required with enabled broadcast mode.",
-                "Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein.");
+    return pick(messages[SysopRequired], sprache);
 }
 
-QString enterPassword(int sprache)
+QString enterPassword(qint16 sprache)
 {
-    return pick(sprache, "Please enter a password.", "Bitte Passwort eingeben.");
+    return pick(messages[EnterPassword], sprache);
 }
 
-QString specifyPath(int sprache)
+QString specifyPath(qint16 sprache)
 {
-    return pick(sprache, "Please specify a broadcast path.",
-                "Bitte einen Pfad zum Broadcaster einstellen.");
+    return pick(messages[SpecifyPath], sprache);
 }
 
-QString resetQuestion(int sprache)
+QString resetQuestion(qint16 sprache)
 {
-    return pick(sprache, "Really reset to default values?",
-                "Standardwerte wirklich wiederherstellen?");
+    return pick(messages[ResetQuestion], sprache);
 }
 
-QString saveQuestion(int sprache)
+QString saveQuestion(qint16 sprache)
 {
-    return pick(sprache, "Save changes?", "Änderungen speichern?");
+    return pick(messages[SaveQuestion], sprache);
 }
 
-QString pathDialogTitle(int sprache)
+QString pathDialogTitle(qint16 sprache)
 {
-    return pick(sprache, "Set path to broadcaster", "Pfad zum Broadcaster festlegen");
+    return pick(messages[PathDialogTitle], sprache);
 }
 
-QString pathQuestion(int sprache)
+QString pathQuestion(qint16 sprache)
 {
-    return pick(sprache, "Broadcast path has to point at another computer - really set this path?",
-                "Broadcast-Pfad muss auf anderen Computer weisen - diesen Pfad wirklich "
-                "wählen?");
+    return pick(messages[PathQuestion], sprache);
 }
 
-QString colourDialogTitle(const QString& caption, int sprache)
+QString colourDialogTitle(const QString& caption, qint16 sprache)
 {
-    if (sprache == 2)
-        return caption + QStringLiteral(" wählen");
-    return QStringLiteral("Select ") + caption;
+    return pick(messages[ColourDialogTitle], sprache).arg(caption);
 }
 
-QString elementButtonCaption(int element, int button, int sprache)
+QString passTestTitle(qint16 sprache)
 {
-    const auto t = [sprache](const char* english, const char* german) {
-        return pick(sprache, english, german);
-    };
-    switch (element) {
-    case 1:
-        return button == 1 ? t("Frame color", "Rahmenfarbe") : QString();
-    case 2:
-        if (button == 1)
-            return t("Date/time background color", "Datum/Uhrzeit Hintergrundfarbe");
-        return button == 2 ? t("Date/time font color", "Datum/Uhrzeit Schriftfarbe") : QString();
-    case 3:
-    case 4:
-        switch (button) {
-        case 1:
-            return t("Note background color", "Notiz Hintergrundfarbe");
-        case 2:
-            return t("Note font color local", "Notiz Schriftfarbe lokal");
-        case 3:
-            return t("Note font color broadcast", "Notiz Schriftfarbe Broadcast");
-        case 4:
-            return t("Font", "Schrift");
-        default:
-            return QString();
-        }
-    default:
-        return QString();
+    return pick(messages[PassTestTitle], sprache);
+}
+
+QString passTestPrompt(qint16 sprache)
+{
+    return pick(messages[PassTestPrompt], sprache);
+}
+
+QString connecting(qint16 sprache)
+{
+    // The connection strip is the band's, not the settings window's: German unless 1.
+    return inSprache(messages[Connecting], sprache);
+}
+
+QString notSpecified(qint16 sprache)
+{
+    for (const Caption& caption : captions) {
+        if (caption.field == &SettingsCaptions::notSpecified)
+            return pick(caption.text, sprache);
     }
+    return {};
+}
+
+QString elementButtonCaption(int element, int button, qint16 sprache)
+{
+    const int shared = element == 4 ? 3 : element;
+    for (const ElementCaption& caption : elementCaptions) {
+        if (caption.element == shared && caption.button == button)
+            return pick(caption.text, sprache);
+    }
+    return {};
+}
+
+TextTable table()
+{
+    TextTable all;
+    for (const Caption& caption : captions)
+        all.push_back(caption.text);
+    all.insert(all.end(), std::begin(messages), std::end(messages));
+    for (const ElementCaption& caption : elementCaptions)
+        all.push_back(caption.text);
+    return all;
 }
 
 } // namespace SettingsTexts

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextPaar.h"
+
 #include <QString>
 #include <optional>
 
@@ -21,25 +23,35 @@ struct SettingsCaptions
     QString speedLabel, speedNormal, speedSlow, speedVerySlow;
 
     // Sprache 1 English, 2 German; nothing for other values (captions stay as they are).
-    static std::optional<SettingsCaptions> forLanguage(int sprache);
+    static std::optional<SettingsCaptions> forLanguage(qint16 sprache);
 };
 
-// The texts of the settings window's messages and questions. Each takes the language
-// it is asked in: some follow the window's language, some Sprache in memory.
+// The texts of the settings window's messages and questions, of the password prompt and of
+// the connection strip. Each takes the language it is asked in: some follow the window's
+// language, some Sprache in memory. A language other than 1 and 2 gives English, the
+// window's first language; the connection strip's text German.
 namespace SettingsTexts {
 
-QString sysopRequired(int sprache);
-QString enterPassword(int sprache);
-QString specifyPath(int sprache);
-QString resetQuestion(int sprache);
-QString saveQuestion(int sprache);
-QString pathDialogTitle(int sprache);
-QString pathQuestion(int sprache);
+QString sysopRequired(qint16 sprache);
+QString enterPassword(qint16 sprache);
+QString specifyPath(qint16 sprache);
+QString resetQuestion(qint16 sprache);
+QString saveQuestion(qint16 sprache);
+QString pathDialogTitle(qint16 sprache);
+QString pathQuestion(qint16 sprache);
+QString passTestTitle(qint16 sprache);
+QString passTestPrompt(qint16 sprache);
+QString connecting(qint16 sprache);
+// The path field's caption while no path is set.
+QString notSpecified(qint16 sprache);
 // "Select <caption>" (1) or "<caption> wählen" (2).
-QString colourDialogTitle(const QString& caption, int sprache);
+QString colourDialogTitle(const QString& caption, qint16 sprache);
 // Caption of element colour button 1 to 3 (or 4, the font button) for element 1 to 4;
 // empty when the element has no such button.
-QString elementButtonCaption(int element, int button, int sprache);
+QString elementButtonCaption(int element, int button, qint16 sprache);
+
+// Every pair above, for the check that each has both languages.
+TextTable table();
 
 } // namespace SettingsTexts
 

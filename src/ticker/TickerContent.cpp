@@ -5,6 +5,7 @@
 #include "core/StorageFailure.h"
 #include "platform/Platform.h"
 #include "ticker/NoteWalk.h"
+#include "ticker/TickerTexts.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -191,9 +192,7 @@ void TickerContent::giveNetworkNotice(const QDateTime& now)
         m_toldThisRun = true;
         m_platform.beep();
         m_notices.showNetworkNotice(
-            m_context.settings.Sprache == 1
-                ? QStringLiteral("Network error - cannot reach broadcast server.")
-                : QStringLiteral("Netzwerkfehler - Broadcast Server nicht erreichbar."));
+            tickerText(TickerText::NetworkError, m_context.settings.Sprache));
     }
     FehlerZeitSchreiben(now);
     FehlerZeitLesen();

@@ -3,6 +3,7 @@
 #include "core/ProgramFolders.h"
 #include "core/ProgramValues.h"
 #include "dialogs/VersionText.h"
+#include "update/UpdateTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,47 +25,31 @@ void writeLine(const QString& name, int value)
         file.write((QString::number(value) + ProgramValues::Zeilenumbruch).toLatin1());
 }
 
-QString text(bool english, const char* englishText, const char* germanText)
-{
-    return QString::fromUtf8(english ? englishText : germanText);
-}
-
 } // namespace
 
-bool UpdateInstallieren(int version, qint16 Sprache, const UpdateHandOver& handOver)
+bool UpdateInstallieren(int version, qint16 sprache, const UpdateHandOver& handOver)
 {
     if (version <= 0)
         return false;
-    const bool english = Sprache == 1;
-    if (handOver.MeldungZeigen(2, english ? QStringLiteral("Install update now?")
-                                          : QStringLiteral("Jetzt Update installieren?")) != 1)
+    if (handOver.MeldungZeigen(2, updateText(UpdateText::InstallQuestion, sprache)) != 1)
         return false;
     if (!handOver.installed) {
         // A build tree cannot replace itself: the download page instead.
-        const QString page = downloadPageAddress(Sprache);
+        const QString page = downloadPageAddress(sprache);
         if (handOver.openAddress(page))
-            handOver.notice(text(english, "Source build: download page opened.",
-                                 "Eigener Build: Download-Seite geöffnet."));
+            handOver.notice(updateText(UpdateText::SourceBuild, sprache));
         else
-            handOver.MeldungZeigen(4, text(english,
-                                           "This copy was not installed from a package and "
-                                           "cannot update itself. Download the new version "
-                                           "from ",
-                                           "Diese Kopie wurde nicht aus einem Paket installiert "
-                                           "und kann sich nicht selbst aktualisieren. Die neue "
-                                           "Version gibt es unter ") +
-                                          page);
+            handOver.MeldungZeigen(4, updateText(UpdateText::CannotUpdateItself, sprache) + page);
         return false;
     }
     writeLine(QStringLiteral("updver.txt"), version);
-    writeLine(QStringLiteral("updinfo.txt"), Sprache);
+    writeLine(QStringLiteral("updinfo.txt"), sprache);
 
     if (handOver.start()) {
         handOver.end();
         return true;
     }
-    handOver.notice(text(english, "The update could not be started.",
-                         "Das Update konnte nicht gestartet werden."));
+    handOver.notice(updateText(UpdateText::UpdaterNotStarted, sprache));
     return false;
 }
 

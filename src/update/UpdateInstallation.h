@@ -32,7 +32,7 @@ struct UpdateHandOver
 //  5. the updater is started; then the program ends.
 // When the updater cannot be started the program keeps running and a notice says so.
 // Returns whether the updater started.
-bool UpdateInstallieren(int version, qint16 Sprache, const UpdateHandOver& handOver);
+bool UpdateInstallieren(int version, qint16 sprache, const UpdateHandOver& handOver);
 
 // The updater program "quillaband-update" among the helper programs.
 QString updaterProgram();

@@ -2,11 +2,14 @@
 
 #include "update/UpdatePackage.h"
 
+#include "core/TextPaar.h"
+
 #include <QString>
 
 namespace qb {
 
-// The updater's texts, each an (English, German) pair picked by the order's Sprache.
+// The update's texts, the updater's and the band's, each a TextPaar (1 English, otherwise
+// German).
 enum class UpdateText {
     Title,
     Downloading, // the step lines of the window
@@ -22,9 +25,18 @@ enum class UpdateText {
     NotAuthorised,
     NotInstalled,
     NotStarted,
+    Available, // the band's: the signal, the question and the hand-over's notices
+    InstallQuestion,
+    SourceBuild,
+    CannotUpdateItself,
+    UpdaterNotStarted,
 };
 
-// The text, with the offered version filled in where it names one.
+QString updateText(UpdateText which, qint16 sprache);
+// The text in the order's language, with the offered version filled in where it names one.
 QString updateText(UpdateText which, const UpdateOrder& order);
+
+// Every pair, for the check that each has both languages.
+TextTable updateTextTable();
 
 } // namespace qb

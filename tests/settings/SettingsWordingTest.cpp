@@ -80,7 +80,7 @@ private slots:
             compareShown(window, captions, sprache);
         }
         using namespace SettingsTexts;
-        const std::pair<QString (*)(int), std::pair<const char16_t*, const char16_t*>> messages[] =
+        const std::pair<QString (*)(qint16), std::pair<const char16_t*, const char16_t*>> messages[] =
             {
                 {sysopRequired,
                  {u"Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein.",

@@ -14,7 +14,7 @@ QDateTime at(int year, int month, int day, int hour, int minute, int second)
 // with zeros, day first; separators other than English "/" from the locale.
 TEST(ClockTextTest, CaptionsByLanguage)
 {
-    using Format = QString (*)(const QDateTime&, int, const QLocale&);
+    using Format = QString (*)(const QDateTime&, qint16, const QLocale&);
     const Format time = &ClockText::time;
     const Format date = &ClockText::date;
     const QLocale german(QLocale::German, QLocale::Germany);

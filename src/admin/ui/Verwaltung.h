@@ -42,7 +42,7 @@ private:
     void tell(const QString& text);
 
     NoteWindowContext m_context;
-    int m_sprache = 1;
+    qint16 m_sprache = 1;
     bool m_framed = false;
     QListWidget* m_liste = nullptr;
     QPushButton* m_bearbeitenBef = nullptr;

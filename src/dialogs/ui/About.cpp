@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 #include "dialogs/DialogPlacement.h"
+#include "dialogs/DialogTexts.h"
 #include "dialogs/VersionText.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -33,8 +34,7 @@ About::About(const Settings& settings, Platform& platform, int version, const QR
 {
     setObjectName(QStringLiteral("About"));
     setFixedSize(twips::toPixels(widthTwips), twips::toPixels(heightTwips));
-    const bool english = settings.Sprache == 1;
-    setWindowTitle(english ? QStringLiteral("About ...") : QStringLiteral("Über ..."));
+    setWindowTitle(dialogText(DialogText::AboutTitle, settings.Sprache));
 
     QLabel* name = addLine(1, QRect(360, 270, 4680, 510), QStringLiteral("Quillaband"));
     QFont large(QStringLiteral("MS Sans Serif"));
@@ -42,13 +42,11 @@ About::About(const Settings& settings, Platform& platform, int version, const QR
     large.setBold(true);
     name->setFont(large);
     addLine(2, QRect(360, 900, 4680, 300),
-            english ? QStringLiteral("Notes and News System for Linux")
-                    : QStringLiteral("Notiz- und Nachrichtensystem für Linux"));
+            dialogText(DialogText::Subtitle, settings.Sprache));
     addLine(3, QRect(360, 1200, 4680, 300), VersionText(version, settings.Sprache));
 
     QLabel* link = addLine(12, QRect(360, 1800, 4680, 300),
-                           english ? QStringLiteral("Quillaband in the web")
-                                   : QStringLiteral("Quillaband im Web"));
+                           dialogText(DialogText::WebLink, settings.Sprache));
     QFont underlined = link->font();
     underlined.setUnderline(true);
     link->setFont(underlined);
@@ -59,8 +57,7 @@ About::About(const Settings& settings, Platform& platform, int version, const QR
     link->setFocusPolicy(Qt::StrongFocus);
     link->installEventFilter(this);
 
-    m_endeBef = new QPushButton(english ? QStringLiteral("Close") : QStringLiteral("Schließen"),
-                                this);
+    m_endeBef = new QPushButton(dialogText(DialogText::Close, settings.Sprache), this);
     m_endeBef->setObjectName(QStringLiteral("EndeBef"));
     m_endeBef->setAccessibleName(m_endeBef->text());
     m_endeBef->setGeometry(twips::toPixels(QRect(3840, 2520, 1200, 375)));

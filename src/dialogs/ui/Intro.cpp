@@ -1,5 +1,6 @@
 #include "Intro.h"
 
+#include "dialogs/DialogTexts.h"
 #include "dialogs/VersionText.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -70,22 +71,22 @@ QPixmap drawPicture(const QString& subtitle)
 
 } // namespace
 
-Intro::Intro(qint16 Sprache, Platform& platform, int version, QWidget* parent)
+Intro::Intro(qint16 sprache, Platform& platform, int version, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Intro"));
     setWindowTitle(QStringLiteral("Quillaband"));
     setFixedSize(twips::toPixels(widthTwips), twips::toPixels(heightTwips));
-    m_imageServerIma = {drawPicture(QStringLiteral("Notes and News System for Linux")),
-                        drawPicture(QStringLiteral("Notiz- und Nachrichtensystem für Linux"))};
+    m_imageServerIma = {drawPicture(dialogText(DialogText::Subtitle, 1)),
+                        drawPicture(dialogText(DialogText::Subtitle, 2))};
 
     m_imageIma = new QLabel(this);
     m_imageIma->setObjectName(QStringLiteral("ImageIma"));
     m_imageIma->setGeometry(rect());
-    m_imageIma->setPixmap(ImageServerIma(Sprache));
+    m_imageIma->setPixmap(ImageServerIma(sprache));
     m_imageIma->setAccessibleName(QStringLiteral("Quillaband"));
 
-    m_versionPan = new QLabel(VersionText(version, Sprache), this);
+    m_versionPan = new QLabel(VersionText(version, sprache), this);
     m_versionPan->setObjectName(QStringLiteral("VersionPan"));
     m_versionPan->setAccessibleName(m_versionPan->text());
     m_versionPan->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

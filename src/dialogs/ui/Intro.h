@@ -22,7 +22,7 @@ public:
     static constexpr int widthTwips = 6000;
     static constexpr int heightTwips = 3600;
 
-    Intro(qint16 Sprache, Platform& platform, int version, QWidget* parent = nullptr);
+    Intro(qint16 sprache, Platform& platform, int version, QWidget* parent = nullptr);
 
     QLabel* VersionPan() const { return m_versionPan; }
     QLabel* ImageIma() const { return m_imageIma; }

@@ -1,6 +1,7 @@
 #include "mBox.h"
 
 #include "MBoxButton.h"
+#include "dialogs/DialogTexts.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -64,12 +65,10 @@ mBox::mBox(qint16 sprache, int buttonSet, const QString& text, const Place& plac
 
 void mBox::layOutButtons(qint16 sprache)
 {
-    const bool german = sprache == 2;
     const QString captions[3] = {
-        m_buttonSet == 1 ? (german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"))
-                         : QStringLiteral("OK"),
-        german ? QStringLiteral("Ja") : QStringLiteral("Yes"),
-        german ? QStringLiteral("Nein") : QStringLiteral("No"),
+        m_buttonSet == 1 ? dialogText(DialogText::Cancel, sprache) : QStringLiteral("OK"),
+        dialogText(DialogText::Yes, sprache),
+        dialogText(DialogText::No, sprache),
     };
     for (int number = 0; number < 3; ++number) {
         auto* button = new MBoxButton(this);

@@ -80,7 +80,7 @@ private:
     QDate today() const;
 
     NoteWindowContext m_context;
-    int m_sprache = 1;
+    qint16 m_sprache = 1;
     std::optional<qint64> m_editId;
     bool m_activatedOnce = false;
 

@@ -167,9 +167,9 @@ void Einstellungen::load()
     m_changed = false;
 }
 
-void Einstellungen::languageReaction(int sprache)
+void Einstellungen::languageReaction(qint16 sprache)
 {
-    m_working.Sprache = static_cast<qint16>(sprache);
+    m_working.Sprache = sprache;
     Beschriften();
     showPath();
     if (m_element > 0)
@@ -318,7 +318,7 @@ void Einstellungen::showPath()
 {
     const QString shown =
         m_working.broadcastPfad.isEmpty()
-            ? SettingsCaptions::forLanguage(m_working.Sprache == 2 ? 2 : 1)->notSpecified
+            ? SettingsTexts::notSpecified(m_working.Sprache)
             : m_working.broadcastPfad;
     m_broadcastPfadPan->setText(shown);
     m_broadcastPfadPan->setAccessibleDescription(shown);

@@ -77,7 +77,7 @@ private:
     void chooseColour(int button);
     void chooseFont();
     void reset();
-    void languageReaction(int sprache);
+    void languageReaction(qint16 sprache);
     void receiverReaction(bool on);
     void sysopReaction();
     void choosePath();

@@ -3,6 +3,7 @@
 #include "core/Settings.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "settings/SettingsTexts.h"
 
 #include <QLabel>
 
@@ -31,10 +32,9 @@ NetzConnect::NetzConnect(const Settings& settings, Platform& platform, QWidget* 
                 twips::toPixels(top + heightTwips) - topPixels);
 }
 
-QString NetzConnect::text(int sprache)
+QString NetzConnect::text(qint16 sprache)
 {
-    return sprache == 1 ? QStringLiteral("Establishing connection to broadcast server ...")
-                        : QStringLiteral("Verbindung mit Broadcast-Server wird hergestellt ...");
+    return SettingsTexts::connecting(sprache);
 }
 
 void NetzConnect::resizeEvent(QResizeEvent* event)

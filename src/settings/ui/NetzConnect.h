@@ -21,7 +21,7 @@ public:
 
     NetzConnect(const Settings& settings, Platform& platform, QWidget* parent = nullptr);
 
-    static QString text(int sprache);
+    static QString text(qint16 sprache);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

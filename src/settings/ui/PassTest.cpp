@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "settings/SettingsRules.h"
+#include "settings/SettingsTexts.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -73,15 +74,12 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
     setFont(face);
 
     // 1. Captions by the language.
-    const bool german = settings.Sprache == 2;
     auto* titelPan = new QLabel(this);
     titelPan->setObjectName(QStringLiteral("TitelPan"));
     titelPan->setGeometry(twips::toPixels(QRect(120, 120, 5655, 495)));
     titelPan->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     titelPan->setAlignment(Qt::AlignCenter);
-    titelPan->setText(
-        german ? QStringLiteral("Dieser Programmteil unterliegt der Zugangsbeschränkung.")
-               : QStringLiteral("This section is subject to access control."));
+    titelPan->setText(SettingsTexts::passTestTitle(settings.Sprache));
     titelPan->setAccessibleName(titelPan->text());
     setAccessibleName(titelPan->text());
     // No title text: an empty title would show the program's name instead.
@@ -91,8 +89,7 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
     zzPanel->setObjectName(QStringLiteral("zzPanel"));
     // Up to the field: the label in the Linux faces is a little wider than planned.
     zzPanel->setGeometry(twips::toPixels(QRect(720, 780, 1860, 315)));
-    zzPanel->setText(german ? QStringLiteral("Bitte Passwort eingeben:")
-                            : QStringLiteral("Please enter password:"));
+    zzPanel->setText(SettingsTexts::passTestPrompt(settings.Sprache));
 
     m_passText = new QLineEdit(this);
     m_passText->setObjectName(QStringLiteral("PaßText"));

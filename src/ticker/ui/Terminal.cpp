@@ -9,6 +9,7 @@
 #include "platform/Colour.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "ticker/TickerTexts.h"
 #include "ticker/view/BandText.h"
 #include "ticker/view/ClockFont.h"
 #include "ticker/view/ClockText.h"
@@ -130,18 +131,14 @@ void Terminal::buildMenu()
 void Terminal::SpracheEinstellen()
 {
     const qint16 sprache = m_settings.Sprache;
-    if (sprache != 1 && sprache != 2)
+    if (!isSprache(sprache))
         return;
-    const bool english = sprache == 1;
-    m_neuMen->setText(english ? QStringLiteral("New note   Ctrl-N")
-                              : QStringLiteral("Neue Notiz   Strg-N"));
-    m_verwaltungMen->setText(english ? QStringLiteral("Notes administration")
-                                     : QStringLiteral("Notizverwaltung"));
-    m_einstellungenMen->setText(english ? QStringLiteral("Settings")
-                                        : QStringLiteral("Einstellungen"));
-    m_hilfeMen->setText(english ? QStringLiteral("Help  F1") : QStringLiteral("Hilfe  F1"));
-    m_aboutMen->setText(english ? QStringLiteral("About ...") : QStringLiteral("Über ..."));
-    m_endeMen->setText(english ? QStringLiteral("End") : QStringLiteral("Beenden"));
+    m_neuMen->setText(tickerText(TickerText::NeuMen, sprache));
+    m_verwaltungMen->setText(tickerText(TickerText::VerwaltungMen, sprache));
+    m_einstellungenMen->setText(tickerText(TickerText::EinstellungenMen, sprache));
+    m_hilfeMen->setText(tickerText(TickerText::HilfeMen, sprache));
+    m_aboutMen->setText(tickerText(TickerText::AboutMen, sprache));
+    m_endeMen->setText(tickerText(TickerText::EndeMen, sprache));
 }
 
 QFont Terminal::bandFont() const

@@ -133,7 +133,7 @@ private:
     struct ClockKey
     {
         qint64 second = -1;
-        int sprache = 0;
+        qint16 sprache = 0;
         bool operator==(const ClockKey&) const = default;
     };
 

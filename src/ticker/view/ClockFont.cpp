@@ -61,7 +61,7 @@ QStringList ClockFont::widestTimes(const QFont& font, const QLocale& locale)
     const QDate day(2026, 12, 28);
     QStringList samples;
     for (const QTime time : {QTime(0, 0), QTime(12, 0), QTime(23, 59, 59)}) {
-        for (const int sprache : {1, 2})
+        for (const qint16 sprache : {1, 2})
             samples << ClockText::time(QDateTime(day, time), sprache, locale);
     }
     return widest(font, samples);

@@ -36,7 +36,7 @@ QChar ClockText::timeSeparator(const QLocale& locale)
     return firstSeparator(locale.timeFormat(QLocale::ShortFormat), QLatin1Char(':'));
 }
 
-QString ClockText::date(const QDateTime& moment, int sprache, const QLocale& locale)
+QString ClockText::date(const QDateTime& moment, qint16 sprache, const QLocale& locale)
 {
     const QDate day = moment.date();
     if (sprache == 1) {
@@ -52,7 +52,7 @@ QString ClockText::date(const QDateTime& moment, int sprache, const QLocale& loc
     return {};
 }
 
-QString ClockText::time(const QDateTime& moment, int sprache, const QLocale& locale)
+QString ClockText::time(const QDateTime& moment, qint16 sprache, const QLocale& locale)
 {
     const QTime clock = moment.time();
     const QChar separator = timeSeparator(locale);

@@ -13,10 +13,10 @@ class ClockText
 public:
     // English "mm/dd/yy" always joined with "/"; German "dd.mm.yy" with the locale's
     // date separator.
-    static QString date(const QDateTime& moment, int sprache, const QLocale& locale);
+    static QString date(const QDateTime& moment, qint16 sprache, const QLocale& locale);
     // English "h:mm:ss am" (12-hour clock, lower case); German "hh:mm:ss"; ":" is the
     // locale's time separator.
-    static QString time(const QDateTime& moment, int sprache, const QLocale& locale);
+    static QString time(const QDateTime& moment, qint16 sprache, const QLocale& locale);
 
     // The first separator in the locale's short format; "." or ":" when it has none.
     static QChar dateSeparator(const QLocale& locale);

@@ -1,5 +1,7 @@
 #include "NewNotes.h"
 
+#include "ticker/TickerTexts.h"
+
 #include <QStringList>
 
 #include <utility>
@@ -20,7 +22,7 @@ QString asSentence(const QString& text)
 
 } // namespace
 
-QString NewNotes::take(const QVector<TickerEntry>& shown, int sprache)
+QString NewNotes::take(const QVector<TickerEntry>& shown, qint16 sprache)
 {
     // Every entry of the old text accounts for one equal entry of the new one, so a note
     // shown twice that comes a third time is new once.
@@ -35,8 +37,7 @@ QString NewNotes::take(const QVector<TickerEntry>& shown, int sprache)
     if (added.isEmpty())
         return {};
     if (added.size() > spokenTexts)
-        return (sprache == 2 ? QStringLiteral("%1 neue Notizen") : QStringLiteral("%1 new notes"))
-            .arg(added.size());
+        return tickerText(TickerText::NewNotes, sprache, Otherwise::English).arg(added.size());
     for (QString& text : added)
         text = asSentence(text);
     return added.join(QLatin1Char(' '));

@@ -19,7 +19,7 @@ public:
 
     // Takes the entries the band shows from now on; returns what to announce in the
     // language Sprache (1 English, 2 German), empty when no note is new.
-    QString take(const QVector<TickerEntry>& shown, int sprache);
+    QString take(const QVector<TickerEntry>& shown, qint16 sprache);
 
 private:
     QVector<TickerEntry> m_shown;

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "update/UpdatePlacement.h"
+#include "update/UpdateTexts.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,8 +18,7 @@ UpdateSignal::UpdateSignal(const Settings& settings, Platform& platform, QWidget
 {
     setObjectName(QStringLiteral("UpdateSignal"));
     setFixedSize(twips::toPixels(widthTwips), twips::toPixels(heightTwips));
-    const QString caption = settings.Sprache == 1 ? QStringLiteral("Update available")
-                                                  : QStringLiteral("Update verfügbar");
+    const QString caption = updateText(UpdateText::Available, settings.Sprache);
     setWindowTitle(caption);
 
     m_legendePan = new QLabel(caption, this);
