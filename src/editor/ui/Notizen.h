@@ -38,6 +38,7 @@ public:
     // bearbeiten: edit the record set's current row; otherwise write a new note.
     Notizen(const NoteWindowContext& context, bool bearbeiten, QWidget* parent = nullptr);
 
+    // The entries as typed, and back into the controls (NotizenForm.cpp).
     NoteForm form() const;
     void showForm(const NoteForm& form);
 

@@ -68,7 +68,9 @@ private:
     void Beschriften();
     void applyCaptions(const SettingsCaptions& captions);
 
-    // Behaviour (Einstellungen.cpp).
+    // Behaviour: loading (Einstellungen.cpp), the element page (EinstellungenElements.cpp),
+    // receiver and path (EinstellungenBroadcast.cpp), saving and closing
+    // (EinstellungenSave.cpp), help popups and events (EinstellungenEvents.cpp).
     void load();
     // Placement by the band; the outer height once the window manager has framed it.
     void place();

@@ -2,25 +2,18 @@
 
 #include "BandAnnouncer.h"
 #include "TickerWindow.h"
-#include "core/ProgramValues.h"
 #include "core/Settings.h"
-#include "core/ShellRoutines.h"
-#include "platform/Clock.h"
 #include "platform/Colour.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "ticker/TickerTexts.h"
-#include "ticker/view/BandText.h"
 #include "ticker/view/ClockFont.h"
 #include "ticker/view/ClockText.h"
 
 #include <QAction>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMetaMethod>
-#include <QMouseEvent>
 #include <QTimer>
 
 namespace qb {
@@ -49,11 +42,6 @@ QAction* makeSeparator(QMenu* menu, const QString& name)
     QAction* separator = menu->addSeparator();
     separator->setObjectName(name);
     return separator;
-}
-
-int twipsWidth(const QFont& font, const QString& text)
-{
-    return twips::fromPixels(QFontMetrics(font).horizontalAdvance(text));
 }
 
 } // namespace
@@ -139,15 +127,6 @@ void Terminal::SpracheEinstellen()
     m_hilfeMen->setText(tickerText(TickerText::HilfeMen, sprache));
     m_aboutMen->setText(tickerText(TickerText::AboutMen, sprache));
     m_endeMen->setText(tickerText(TickerText::EndeMen, sprache));
-}
-
-QFont Terminal::bandFont() const
-{
-    QFont font(m_settings.SchriftName);
-    font.setPointSize(std::max<int>(1, m_settings.SchriftGroesse));
-    font.setBold(m_settings.SchriftFett);
-    font.setItalic(m_settings.SchriftKursiv);
-    return font;
 }
 
 void Terminal::MachLayout()
@@ -245,236 +224,6 @@ void Terminal::UhrStellen(const QDateTime& now)
     const QString time = ClockText::time(now, m_settings.Sprache, m_locale);
     if (m_uhrPan->text() != time)
         m_uhrPan->setText(time);
-}
-
-void Terminal::tick()
-{
-    const QDateTime now = m_clock.now();
-    m_feed.waitForNetwork(now);
-    // Any change of the primary screen (narrower, wider, lower, moved) docks the band anew.
-    if (m_platform.screenGeometry() != m_laidOutScreen)
-        MachLayout();
-    if (!m_uhrPan->isHidden())
-        UhrStellen(now);
-    const bool newText = m_feed.NotizMachen(now);
-    // Settings adopted from a broadcaster that change the layout: a new layout, and the
-    // text measured again in it. Unchanged settings leave the band alone.
-    if (layoutSettings() != m_laidOut) {
-        MachLayout();
-        takeText();
-    } else if (newText) {
-        takeText();
-    }
-    draw();
-}
-
-Terminal::BandSettings Terminal::bandSettings() const
-{
-    return {m_settings.SchriftName,   m_settings.SchriftGroesse, m_settings.SchriftFett,
-            m_settings.SchriftKursiv, m_settings.SchriftFarbe,   m_settings.SchriftFarbe2,
-            m_settings.notizHgFarbe};
-}
-
-Terminal::LayoutSettings Terminal::layoutSettings() const
-{
-    BandSettings font = bandSettings();
-    font.local = font.broadcast = font.background = 0;
-    return {font,
-            m_settings.zeigRahmen,
-            m_settings.zeigDatum,
-            m_settings.dockPos,
-            m_settings.fensterHgFarbe,
-            m_settings.uhrHgFarbe,
-            m_settings.UhrSchriftFarbe,
-            m_settings.eigeneErlauben};
-}
-
-// A new text: measured, its mode chosen, the band cleared and x back at the left.
-void Terminal::takeText()
-{
-    // The band's work follows its shown texts, which are bounded, not the stored ones.
-    m_entries.clear();
-    m_anzeigeText.clear();
-    for (const TickerEntry& entry : m_feed.entries()) {
-        m_entries.append({entry.source, bandText(entry.text)});
-        m_anzeigeText += m_entries.back().text + ProgramValues::Trenner;
-    }
-    if (const QString news = m_newNotes.take(m_entries, m_settings.Sprache); !news.isEmpty())
-        m_announcer->announce(news);
-
-    m_testPan2->setText(m_anzeigeText);
-    // A screen reader reads the band's text from the panel that shows it.
-    m_notizPan->setAccessibleName(m_anzeigeText.left(accessibleTextLength));
-    m_textWidth = twipsWidth(m_testPan2->font(), m_anzeigeText);
-    m_testPan2->resize(twips::toPixels(m_textWidth), m_testPan2->height());
-
-    const QFont font = bandFont();
-    const int bandFontWidth =
-        font == m_testPan2->font() ? m_textWidth : twipsWidth(font, m_anzeigeText);
-    m_scroll.setText(bandFontWidth, m_layout.notizRect.width());
-    renderPicture();
-    m_ticker->showCopies({});
-}
-
-void Terminal::renderPicture()
-{
-    m_rendered = bandSettings();
-    const BandPicture::Style style{bandFont(), colour::toQColor(m_settings.SchriftFarbe),
-                                   colour::toQColor(m_settings.SchriftFarbe2),
-                                   colour::toQColor(m_settings.notizHgFarbe)};
-    m_ticker->picture().setContent(m_entries, m_scroll.LaufModus() == TickerScroll::Scrolling,
-                                   style);
-}
-
-void Terminal::draw()
-{
-    if (bandSettings() != m_rendered) {
-        // Font or colours changed between ticks (e.g. adopted from the broadcaster).
-        renderPicture();
-        m_ticker->redraw();
-    }
-    if (m_anzeigeText.isEmpty()) {
-        if (!m_ticker->copies().isEmpty())
-            m_ticker->showCopies({});
-        return;
-    }
-    const int copyWidth = twips::fromPixels(m_ticker->picture().copyWidth());
-    const TickerScroll::Frame frame =
-        m_scroll.step(m_layout.notizRect.width(), copyWidth, m_textWidth);
-    if (!frame.redraw)
-        return;
-    QVector<int> copyX;
-    copyX.reserve(frame.copyX.size());
-    for (const int x : frame.copyX)
-        copyX.append(twips::toPixels(x));
-    m_ticker->showCopies(copyX);
-}
-
-bool Terminal::provided(void (Terminal::*command)()) const
-{
-    return isSignalConnected(QMetaMethod::fromSignal(command));
-}
-
-void Terminal::newNoteCommand()
-{
-    if (!m_settings.eigeneErlauben || !provided(&Terminal::newNoteRequested))
-        return;
-    // The hourglass over the whole band, the ticker's own window included.
-    setCursor(Qt::WaitCursor);
-    m_ticker->setCursor(Qt::WaitCursor);
-    m_timer1->stop();
-    emit newNoteRequested();
-    m_timer1->start();
-    m_feed.requestRebuild();
-    m_ticker->unsetCursor();
-    unsetCursor();
-}
-
-void Terminal::administrationCommand()
-{
-    if (!m_settings.eigeneErlauben || !provided(&Terminal::administrationRequested))
-        return;
-    m_timer1->stop();
-    emit administrationRequested();
-    m_feed.requestRebuild();
-    m_timer1->start();
-}
-
-void Terminal::settingsCommand()
-{
-    if (!provided(&Terminal::settingsRequested))
-        return;
-    m_timer1->stop();
-    FormAktiv(false);
-    m_platform.setTopmost(*this, false);
-    emit settingsRequested();
-}
-
-void Terminal::helpCommand()
-{
-    HilfeZeigen(m_platform, m_settings.Sprache);
-}
-
-void Terminal::popUpMenu(const QPoint& globalPosition)
-{
-    if (!m_formAktiv)
-        return;
-    // A command whose window the application does not provide cannot be chosen.
-    m_neuMen->setEnabled(m_settings.eigeneErlauben && provided(&Terminal::newNoteRequested));
-    m_verwaltungMen->setEnabled(m_settings.eigeneErlauben &&
-                                provided(&Terminal::administrationRequested));
-    m_einstellungenMen->setEnabled(provided(&Terminal::settingsRequested));
-    m_aboutMen->setEnabled(provided(&Terminal::aboutRequested));
-    m_kontextMen->popup(globalPosition);
-}
-
-void Terminal::applyTopmost()
-{
-    m_platform.setTopmost(*this, m_settings.ImmerOben);
-}
-
-bool Terminal::event(QEvent* event)
-{
-    // The layer holds from before the first show, not only from the first activation
-    // (a window manager need not activate new windows). While the settings are open
-    // (controls disabled) the band stays out of the top layer.
-    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) && m_formAktiv)
-        applyTopmost();
-    return QWidget::event(event);
-}
-
-bool Terminal::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            popUpMenu(mouse->globalPosition().toPoint());
-            return true;
-        }
-    } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_ticker) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && m_formAktiv)
-            administrationCommand();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Terminal::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::RightButton)
-        popUpMenu(event->globalPosition().toPoint());
-}
-
-void Terminal::keyPressEvent(QKeyEvent* event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!m_formAktiv)
-        return;
-    if (event->key() == Qt::Key_F1 && modifiers == Qt::NoModifier)
-        helpCommand();
-    else if (event->key() == Qt::Key_N && modifiers == Qt::ControlModifier)
-        newNoteCommand();
-    else if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
-             (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
-        // Where a right click in the middle of the band opens it; opened from the keyboard
-        // its first usable entry is chosen, so the arrow keys start from a known place.
-        popUpMenu(mapToGlobal(rect().center()));
-        for (QAction* action : m_kontextMen->actions()) {
-            if (m_kontextMen->isVisible() && action->isEnabled() && !action->isSeparator()) {
-                m_kontextMen->setActiveAction(action);
-                break;
-            }
-        }
-    }
-}
-
-void Terminal::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    // A size that the layout did not set (the window system changed it): lay out again.
-    if (!m_inLayout && width() != twips::toPixels(m_layout.windowWidth))
-        MachLayout();
 }
 
 } // namespace qb
