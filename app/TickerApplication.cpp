@@ -9,7 +9,7 @@
 #include "dialogs/ui/BubbleHost.h"
 #include "dialogs/ui/FliegBubble.h"
 #include "dialogs/ui/Intro.h"
-#include "dialogs/ui/MeldungHost.h"
+#include "dialogs/ui/QuestionHost.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
@@ -137,7 +137,7 @@ void TickerApplication::showAbout()
 void TickerApplication::connectSettings()
 {
     const auto pause = [this](double seconds) { this->pause(seconds); };
-    m_questions = std::make_unique<MeldungHost>(m_platform, m_context.settings, pause);
+    m_questions = std::make_unique<QuestionHost>(m_platform, m_context.settings, pause);
     m_questions->setBand(m_terminal.get());
     m_band = std::make_unique<TerminalBand>(*m_terminal, *m_content, m_platform);
     m_settingsCommand = std::make_unique<SettingsCommand>(m_context, m_platform, *m_band,

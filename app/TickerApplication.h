@@ -11,7 +11,7 @@ namespace qb {
 struct AppContext;
 class BubbleHost;
 class Intro;
-class MeldungHost;
+class QuestionHost;
 class Clock;
 class NetzConnect;
 class Platform;
@@ -66,7 +66,7 @@ private:
     std::unique_ptr<TickerContent> m_content;
     std::unique_ptr<Terminal> m_terminal;
     std::unique_ptr<TerminalNoticeBoard> m_notices;
-    std::unique_ptr<MeldungHost> m_questions;
+    std::unique_ptr<QuestionHost> m_questions;
     std::unique_ptr<TerminalBand> m_band;
     std::unique_ptr<SettingsCommand> m_settingsCommand;
     std::unique_ptr<UpdateCycle> m_updates;

@@ -50,7 +50,7 @@ int usageError(const qb::BandCommandLine& line)
 
 QString databasePath(const QString& documents)
 {
-    return qb::datenOrdnerIn(documents) + QStringLiteral("qb.kvl");
+    return qb::dataFolderIn(documents) + QStringLiteral("qb.kvl");
 }
 
 QString runtimeFolder()

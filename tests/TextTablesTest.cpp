@@ -1,5 +1,5 @@
 // Every bilingual table: both languages present, translated, and with the same placeholders.
-#include "admin/VerwaltungTexte.h"
+#include "admin/AdminTexts.h"
 #include "core/StorageFailure.h"
 #include "dialogs/DialogTexts.h"
 #include "editor/EditorCaptions.h"

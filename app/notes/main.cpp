@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const qb::SystemClock clock;
     const QString database =
-        qb::datenOrdnerIn(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) +
+        qb::dataFolderIn(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) +
         QStringLiteral("qb.kvl");
     qb::NotesCommand command(clock, qb::programFolders().data, database);
     QTextStream out(stdout);

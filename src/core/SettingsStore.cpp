@@ -177,17 +177,17 @@ void BroadcastEinstellungenLaden(const QHash<QString, QVariant>& row, Settings& 
     loadShared(Row(row), s);
 }
 
-bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& vorlage)
+bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& templateRow)
 {
     if (!einstellungen.first())
         return false;
     if (!einstellungen.atEnd())
         return true;
-    if (!vorlage.first() || vorlage.atEnd() || !einstellungen.addNew())
+    if (!templateRow.first() || templateRow.atEnd() || !einstellungen.addNew())
         return false;
-    for (const QString& column : vorlage.columns()) {
+    for (const QString& column : templateRow.columns()) {
         if (einstellungen.hasColumn(column))
-            einstellungen.setValue(column, vorlage.value(column));
+            einstellungen.setValue(column, templateRow.value(column));
     }
     if (!einstellungen.update()) {
         einstellungen.cancelUpdate();

@@ -29,7 +29,7 @@ void BroadcastEinstellungenLaden(const QHash<QString, QVariant>& row, Settings& 
 
 // A table Einstellungen without its row (a damaged or hand-edited file) gets a copy of
 // the template's row, the columns both tables have. True when the table has a row.
-bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& vorlage);
+bool EinstellungenZeileSichern(RecordSet& einstellungen, RecordSet& templateRow);
 
 // Writes every setting but erstVorbei into the first row. On failure the row
 // keeps its stored values and the reason is left in the record set's error().

@@ -22,7 +22,7 @@ constexpr int connectPollMs = 20;
 
 } // namespace
 
-QString datenOrdnerIn(const QString& documentsFolder)
+QString dataFolderIn(const QString& documentsFolder)
 {
     QString folder = QDir::fromNativeSeparators(documentsFolder);
     if (!folder.endsWith(QLatin1Char('/')))
@@ -61,7 +61,7 @@ int StartUp::Main(const QString& documentsFolder, const QString& stateFolder)
     values.heuteText = DatumFormatieren(m_clock.now().date(), m_locale);
     values.UpdateVersuchAus = true;
 
-    m_context.DatenOrdner = datenOrdnerIn(documentsFolder);
+    m_context.DatenOrdner = dataFolderIn(documentsFolder);
 
     // Many desktops have no documents folder yet: create the whole path.
     if (!QDir().mkpath(m_context.DatenOrdner))

@@ -11,7 +11,7 @@ class Clock;
 class Platform;
 
 // The data folder below a documents folder: ".../Quillaband 3/".
-QString datenOrdnerIn(const QString& documentsFolder);
+QString dataFolderIn(const QString& documentsFolder);
 
 // The windows the start-up shows, in the order it shows them. The application
 // implements them with the real windows; tests record the calls.

@@ -104,12 +104,12 @@ QStringList editorCaptionNames()
     return names;
 }
 
-QStringList wochentagListe(qint16 sprache)
+QStringList weekdayNames(qint16 sprache)
 {
     return listInSprache(weekdays, sprache);
 }
 
-QStringList monatListe(qint16 sprache)
+QStringList monthNames(qint16 sprache)
 {
     return listInSprache(months, sprache);
 }

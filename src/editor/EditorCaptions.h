@@ -17,8 +17,8 @@ QString editorCaption(const QString& name, qint16 sprache);
 QStringList editorCaptionNames();
 
 // The entries of WoTagCom (Monday first) and of each MonatJah list (January first).
-QStringList wochentagListe(qint16 sprache);
-QStringList monatListe(qint16 sprache);
+QStringList weekdayNames(qint16 sprache);
+QStringList monthNames(qint16 sprache);
 
 // The captions and list entries above, for the check that each has both languages.
 TextTable editorCaptionTable();

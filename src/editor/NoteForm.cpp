@@ -13,7 +13,7 @@ namespace {
 // A stored time outside the day (a damaged row) shows as the nearest end of the day.
 QString hhmm(double fraction)
 {
-    const int minutes = sekundenDesTages(std::clamp(fraction, 0.0, 1.0)) / 60;
+    const int minutes = secondsOfDay(std::clamp(fraction, 0.0, 1.0)) / 60;
     return QStringLiteral("%1:%2")
         .arg(minutes / 60 % 24, 2, 10, QLatin1Char('0'))
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
@@ -100,7 +100,7 @@ void NoteForm::takeTimes(const NoteDraft& draft)
     toTime = draft.toTime;
 }
 
-NoteForm neueNotizForm(QDate today, const QLocale& locale)
+NoteForm newNoteForm(QDate today, const QLocale& locale)
 {
     NoteForm form;
     const Days day = toSysDays(today);
@@ -113,9 +113,9 @@ NoteForm neueNotizForm(QDate today, const QLocale& locale)
     return form;
 }
 
-NoteForm gespeicherteNotizForm(const NoteRow& row, QDate today, const QLocale& locale)
+NoteForm storedNoteForm(const NoteRow& row, QDate today, const QLocale& locale)
 {
-    NoteForm form = neueNotizForm(today, locale);
+    NoteForm form = newNoteForm(today, locale);
     form.notiz = row.inhalt;
     const int rhythm = row.Rhythmus.value_or(0);
     if (rhythm < 1 || rhythm > 4)

@@ -57,11 +57,11 @@ struct NoteForm
 // The editor's defaults from today's date: today's weekday ticked, today's date in the three
 // first-date fields, today's day in TagZahlMon and the first yearly row, today's weekday and
 // month selected, the numbers "0", the times empty; permanent, whole day, daily preselected.
-NoteForm neueNotizForm(QDate today, const QLocale& locale);
+NoteForm newNoteForm(QDate today, const QLocale& locale);
 
 // An existing row over the defaults of today: its text, rhythm, time window and the stored
 // groups of RhyDetails back in their controls. Columns that are empty or unreadable leave
 // the defaults in place.
-NoteForm gespeicherteNotizForm(const NoteRow& row, QDate today, const QLocale& locale);
+NoteForm storedNoteForm(const NoteRow& row, QDate today, const QLocale& locale);
 
 } // namespace qb

@@ -22,7 +22,7 @@ constexpr bool yearAccepted(std::int64_t year)
 }
 
 // True for a Gregorian leap year: divisible by 4, except centuries not divisible by 400.
-constexpr bool istSchaltjahr(std::int64_t year)
+constexpr bool isLeapYear(std::int64_t year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
@@ -38,7 +38,7 @@ constexpr int TageImMonat(int month, int year)
     const std::int64_t y = year + yearShift;
     switch (m) {
     case 2:
-        return istSchaltjahr(y) ? 29 : 28;
+        return isLeapYear(y) ? 29 : 28;
     case 4:
     case 6:
     case 9:
@@ -59,7 +59,7 @@ namespace detail {
 
 // Days from 1970-01-01 to year/month/day (month 1-12, day 1-31), for any 64-bit year whose
 // day count fits (|year| below 10^15). Howard Hinnant's days_from_civil.
-constexpr std::int64_t tageAusZivil(std::int64_t year, int month, int day)
+constexpr std::int64_t daysFromCivil(std::int64_t year, int month, int day)
 {
     year -= month <= 2 ? 1 : 0;
     const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
@@ -80,18 +80,18 @@ constexpr Days DatumAusTeilen(int year, int month, int day)
     const std::int64_t zeroBased = static_cast<std::int64_t>(month) - 1;
     const std::int64_t yearShift = zeroBased >= 0 ? zeroBased / 12 : (zeroBased - 11) / 12;
     const int m = static_cast<int>(zeroBased - yearShift * 12) + 1;
-    const std::int64_t first = detail::tageAusZivil(year + yearShift, m, 1);
+    const std::int64_t first = detail::daysFromCivil(year + yearShift, m, 1);
     return Days{std::chrono::days{first + static_cast<std::int64_t>(day) - 1}};
 }
 
 // The days whose year std::chrono::year can hold; the evaluation splits today into
 // year, month and day only inside this range.
-inline constexpr Days ersterChronoTag = Days{std::chrono::year::min() / 1 / 1};
-inline constexpr Days letzterChronoTag = Days{std::chrono::year::max() / 12 / 31};
+inline constexpr Days firstChronoDay = Days{std::chrono::year::min() / 1 / 1};
+inline constexpr Days lastChronoDay = Days{std::chrono::year::max() / 12 / 31};
 
 constexpr bool imChronoBereich(Days day)
 {
-    return day >= ersterChronoTag && day <= letzterChronoTag;
+    return day >= firstChronoDay && day <= lastChronoDay;
 }
 
 // The bridge to QDate. Julian day 2440588 is 1970-01-01. Precondition: date.isValid().

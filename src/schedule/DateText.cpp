@@ -42,7 +42,7 @@ QString LeerzeichenEntfernen(QStringView text)
     return text.mid(begin, end - begin).toString();
 }
 
-QChar datumsTrenner(const QLocale& locale)
+QChar dateSeparator(const QLocale& locale)
 {
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     for (QChar c : format) {
@@ -54,7 +54,7 @@ QChar datumsTrenner(const QLocale& locale)
 
 QString DatumFormatieren(QDate date, const QLocale& locale)
 {
-    const QChar separator = datumsTrenner(locale);
+    const QChar separator = dateSeparator(locale);
     return QStringLiteral("%1%2%3%2%4")
         .arg(date.day(), 2, 10, QLatin1Char('0'))
         .arg(separator)
@@ -65,7 +65,7 @@ QString DatumFormatieren(QDate date, const QLocale& locale)
 std::optional<QDate> DatumLesen(QStringView text, const QLocale& locale, QDate today)
 {
     const QString trimmed = LeerzeichenEntfernen(text);
-    const QChar separator = datumsTrenner(locale);
+    const QChar separator = dateSeparator(locale);
     QList<QStringView> parts;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= trimmed.size(); ++i) {

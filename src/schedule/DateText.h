@@ -19,7 +19,7 @@ QString LeerzeichenEntfernen(QStringView text);
 
 // The locale's date separator: the first character of its short date format that is not
 // a letter ("." for German, "/" for American English).
-QChar datumsTrenner(const QLocale& locale);
+QChar dateSeparator(const QLocale& locale);
 
 // The date in the editor's layout: dd, separator, MM, separator, yyyy.
 QString DatumFormatieren(QDate date, const QLocale& locale);
@@ -56,7 +56,7 @@ struct NormalisedTime
 
     bool isValid() const { return state == State::Valid; }
     // The stored encoding, hours / 24 + minutes / 1440.
-    double fraction() const { return bruchteilAusMinuten(minutes); }
+    double fraction() const { return dayFractionOfMinutes(minutes); }
     bool operator==(const NormalisedTime&) const = default;
 };
 

@@ -20,8 +20,8 @@ bool inTimeWindow(const NoteRow& row, int secondOfDay)
     const auto withinDay = [](double fraction) { return fraction >= 0.0 && fraction <= 1.0; };
     if (!withinDay(*row.UhrVon) || !withinDay(*row.UhrBis))
         return false;
-    return sekundenDesTages(*row.UhrVon) <= secondOfDay &&
-           secondOfDay <= sekundenDesTages(*row.UhrBis);
+    return secondsOfDay(*row.UhrVon) <= secondOfDay &&
+           secondOfDay <= secondsOfDay(*row.UhrBis);
 }
 
 std::chrono::year_month_day splitDay(Days today)
@@ -60,7 +60,7 @@ bool isDueMonthly(const NoteRow& row, Days today)
     const Days firstOfMonth = today - days{dayOfMonth - 1};
     // Weekday numbers beyond int range cannot match; keep the +1 from overflowing.
     const int wochentag = details.weekday >= 0 && details.weekday <= 6 ? details.weekday + 1 : 0;
-    const int dueDay = tagDesWochentags(WochentagMo(firstOfMonth), TageImMonat(month, year),
+    const int dueDay = dayOfNthWeekday(WochentagMo(firstOfMonth), TageImMonat(month, year),
                                         wochentag, details.position);
     if (dueDay == 0)
         return false;

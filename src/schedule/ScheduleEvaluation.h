@@ -43,13 +43,13 @@ bool isDueMonthly(const NoteRow& row, Days today);
 bool isDueYearly(const NoteRow& row, Days today);
 
 // Day of the month of the position-th occurrence (1-4; 5 or more = the last) of a weekday
-// (wochentagMo 1-7) in a month of `tage` days whose first day has weekday `ersterWochentag`;
+// (wochentagMo 1-7) in a month of `tage` days whose first day has weekday `firstWeekday`;
 // 0 when the month has no such day.
-constexpr int tagDesWochentags(int ersterWochentag, int tage, int wochentagMo, int position)
+constexpr int dayOfNthWeekday(int firstWeekday, int tage, int wochentagMo, int position)
 {
     if (wochentagMo < 1 || wochentagMo > 7 || position < 1)
         return 0;
-    const int first = 1 + (wochentagMo - ersterWochentag + 7) % 7;
+    const int first = 1 + (wochentagMo - firstWeekday + 7) % 7;
     if (position >= 5)
         return first + (tage - first) / 7 * 7;
     const int day = first + (position - 1) * 7;
@@ -57,11 +57,11 @@ constexpr int tagDesWochentags(int ersterWochentag, int tage, int wochentagMo, i
 }
 
 // December 2026 starts on a Tuesday (2) and has 31 days.
-static_assert(tagDesWochentags(2, 31, 2, 1) == 1 && tagDesWochentags(2, 31, 1, 1) == 7);
-static_assert(tagDesWochentags(2, 31, 4, 5) == 31 && tagDesWochentags(2, 31, 5, 5) == 25);
-static_assert(tagDesWochentags(2, 31, 5, 4) == 25 && tagDesWochentags(2, 31, 1, 4) == 28);
-static_assert(tagDesWochentags(2, 31, 0, 1) == 0 && tagDesWochentags(2, 31, 3, 0) == 0);
+static_assert(dayOfNthWeekday(2, 31, 2, 1) == 1 && dayOfNthWeekday(2, 31, 1, 1) == 7);
+static_assert(dayOfNthWeekday(2, 31, 4, 5) == 31 && dayOfNthWeekday(2, 31, 5, 5) == 25);
+static_assert(dayOfNthWeekday(2, 31, 5, 4) == 25 && dayOfNthWeekday(2, 31, 1, 4) == 28);
+static_assert(dayOfNthWeekday(2, 31, 0, 1) == 0 && dayOfNthWeekday(2, 31, 3, 0) == 0);
 // February 2026 starts on a Sunday (7) and has 28 days: every weekday four times.
-static_assert(tagDesWochentags(7, 28, 6, 5) == 28 && tagDesWochentags(7, 28, 6, 4) == 28);
+static_assert(dayOfNthWeekday(7, 28, 6, 5) == 28 && dayOfNthWeekday(7, 28, 6, 4) == 28);
 
 } // namespace qb

@@ -1,5 +1,5 @@
 #include "admin/ui/Verwaltung.h"
-#include "admin/ListenZeile.h"
+#include "admin/ListLine.h"
 #include "editor/ui/Notizen.h"
 #include "platform/Twips.h"
 #include "support/NoteWindowBench.h"
@@ -91,7 +91,7 @@ private slots:
         const QString kept = cut.chopped(3);
         QVERIFY(width(kept) <= limit);
         QVERIFY(width(longText.left(kept.size() + 1)) > limit);
-        QCOMPARE(idAusZeile(liste()->item(2)->text()), 3);
+        QCOMPARE(idFromLine(liste()->item(2)->text()), 3);
         QVERIFY(!button("BearbeitenBef")->isEnabled() && !button("LoeschenBef")->isEnabled());
         QCOMPARE(w.windowTitle(), QStringLiteral("Quillaband - Notes administration"));
     }

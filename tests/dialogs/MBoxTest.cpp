@@ -1,6 +1,6 @@
 #include "core/Settings.h"
 #include "dialogs/ui/MBoxButton.h"
-#include "dialogs/ui/MeldungHost.h"
+#include "dialogs/ui/QuestionHost.h"
 #include "dialogs/ui/mBox.h"
 #include "support/ScriptedPlatform.h"
 
@@ -26,15 +26,15 @@ class MBoxTest : public QObject
     QWidget m_band;
     QList<double> m_pauses;
 
-    MeldungHost host()
+    QuestionHost host()
     {
-        MeldungHost meldung(m_platform, m_settings, [this](double s) { m_pauses << s; });
+        QuestionHost meldung(m_platform, m_settings, [this](double s) { m_pauses << s; });
         meldung.setBand(&m_band);
         return meldung;
     }
 
     // Runs action on the open box once the modal call has started.
-    void whenOpen(MeldungHost& meldung, std::function<void(mBox&)> action)
+    void whenOpen(QuestionHost& meldung, std::function<void(mBox&)> action)
     {
         QTimer::singleShot(0, [&meldung, action] {
             QVERIFY(meldung.openBox());
@@ -106,7 +106,7 @@ private slots:
     {
         QFETCH(int, set);
         QFETCH(int, answer);
-        MeldungHost meldung = host();
+        QuestionHost meldung = host();
         whenOpen(meldung, [](mBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
         QCOMPARE(meldung.MeldungZeigen(set, QStringLiteral("Really?")), answer);
         QCOMPARE(meldung.answer(), answer);
@@ -116,7 +116,7 @@ private slots:
     // the box slides out of the screen and the modal call returns.
     void pressOnYesReleasedElsewhere()
     {
-        MeldungHost meldung = host();
+        QuestionHost meldung = host();
         int topAfter = 0;
         whenOpen(meldung, [&topAfter](mBox& box) {
             MBoxButton* yes = box.button(1);

@@ -27,7 +27,7 @@ NoteRow rowOf(RecordSet& notes)
 // The form of a stored row, as the editor loads it on `today`.
 NoteForm loaded(RecordSet& notes)
 {
-    return gespeicherteNotizForm(rowOf(notes), today, german);
+    return storedNoteForm(rowOf(notes), today, german);
 }
 
 // Checks a form as the editor does (every question answered Yes) and stores it.
@@ -42,7 +42,7 @@ StoreResult save(RecordSet& notes, const NoteForm& form, std::optional<qint64> i
 
 NoteForm timed(int rhythm, const std::function<void(NoteForm&)>& adjust)
 {
-    NoteForm form = neueNotizForm(today, german);
+    NoteForm form = newNoteForm(today, german);
     form.notiz = QStringLiteral("  Meeting  ");
     form.timeControl = rhythm != 0;
     form.rhythm = rhythm == 0 ? 1 : rhythm;
@@ -53,7 +53,7 @@ NoteForm timed(int rhythm, const std::function<void(NoteForm&)>& adjust)
 // A new note starts from today, Friday 4 December 2026.
 TEST(NoteForm, NewNoteDefaultsFromToday)
 {
-    const NoteForm form = neueNotizForm(today, german);
+    const NoteForm form = newNoteForm(today, german);
     EXPECT_EQ(form.weekdays, (std::array<bool, 7>{false, false, false, false, true}));
     for (const QString& date : {form.erstDatumWoc, form.erstDatumMon, form.erstDatumJah})
         EXPECT_EQ(date, QStringLiteral("04.12.2026"));
@@ -126,7 +126,7 @@ TEST(NoteForm, OddStoredGroups)
                   "(1, 'y', 4, 0.25, 0, '0703121102'), (2, 'm', 3, 0, 0, '279'),"
                   "(3, 'w', 2, NULL, NULL, NULL)")),
               QString());
-    const NoteForm defaults = neueNotizForm(today, german);
+    const NoteForm defaults = newNoteForm(today, german);
 
     ASSERT_TRUE(open.notes.findLast(QStringLiteral("ID = 1")));
     NoteForm yearly = loaded(open.notes);

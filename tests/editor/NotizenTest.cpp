@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(chosen(e), shown);
         const NoteRow stored = NoteRow::fromColumns(
             [this](const QString& column) { return bench.open.notes.value(column); });
-        QCOMPARE(e.form(), gespeicherteNotizForm(stored, QDate(2026, 12, 4),
+        QCOMPARE(e.form(), storedNoteForm(stored, QDate(2026, 12, 4),
                                                  QLocale(QLocale::German, QLocale::Germany)));
         QVERIFY(child(e, QStringLiteral("Notiz"))->hasFocus());
     }

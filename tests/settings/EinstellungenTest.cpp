@@ -3,7 +3,7 @@
 #include "core/SettingsStore.h"
 #include "dialogs/ui/BubbleHost.h"
 #include "dialogs/ui/MBoxButton.h"
-#include "dialogs/ui/MeldungHost.h"
+#include "dialogs/ui/QuestionHost.h"
 #include "platform/Twips.h"
 #include "settings/SettingsRules.h"
 #include "settings/ui/Einstellungen.h"
@@ -36,7 +36,7 @@ class EinstellungenTest : public QObject
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<ScriptedPlatform> m_platform;
     std::unique_ptr<BubbleHost> m_bubbles;
-    std::unique_ptr<MeldungHost> m_questions;
+    std::unique_ptr<QuestionHost> m_questions;
     FakeBand m_band;
     QPointer<Einstellungen> m_window;
 
@@ -91,7 +91,7 @@ private slots:
         memory().ImmerOben = true;
         m_platform = std::make_unique<ScriptedPlatform>();
         m_bubbles = std::make_unique<BubbleHost>(*m_platform);
-        m_questions = std::make_unique<MeldungHost>(*m_platform, memory(), [](double) {});
+        m_questions = std::make_unique<QuestionHost>(*m_platform, memory(), [](double) {});
         m_band = FakeBand{};
     }
 

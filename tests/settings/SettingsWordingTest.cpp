@@ -1,7 +1,7 @@
 #include "FakeBand.h"
 #include "core/AppContext.h"
 #include "dialogs/ui/BubbleHost.h"
-#include "dialogs/ui/MeldungHost.h"
+#include "dialogs/ui/QuestionHost.h"
 #include "settings/SettingsTexts.h"
 #include "settings/ui/Einstellungen.h"
 #include "settings/ui/PassTest.h"
@@ -74,7 +74,7 @@ private slots:
             ScriptedPlatform platform;
             FakeBand band;
             BubbleHost bubbles(platform);
-            MeldungHost questions(platform, context.settings, [](double) {});
+            QuestionHost questions(platform, context.settings, [](double) {});
             Einstellungen window(context, platform, band, bubbles, questions);
             window.show();
             compareShown(window, captions, sprache);

@@ -1,8 +1,8 @@
 #include "admin/ui/Verwaltung.h"
 
 #include "admin/AdminPlacement.h"
-#include "admin/ListenZeile.h"
-#include "admin/VerwaltungTexte.h"
+#include "admin/ListLine.h"
+#include "admin/AdminTexts.h"
 #include "core/RecordSet.h"
 #include "core/Settings.h"
 #include "core/ShellRoutines.h"
@@ -102,7 +102,7 @@ void Verwaltung::ListeFuellen()
     for (; !notes.atEnd(); notes.next()) {
         const QString inhalt = notes.value(NoteRow::colInhalt).toString();
         const qint64 id = notes.value(NoteRow::colID).toLongLong();
-        auto* item = new QListWidgetItem(listenZeile(inhalt, id, limit, width));
+        auto* item = new QListWidgetItem(listLine(inhalt, id, limit, width));
         item->setData(Qt::AccessibleTextRole, inhalt.left(1000));
         m_liste->addItem(item);
     }
@@ -117,7 +117,7 @@ void Verwaltung::markingChanged()
 
 bool Verwaltung::findRow(int line, StorageAction action)
 {
-    const std::optional<qint64> id = idAusZeile(m_liste->item(line)->text());
+    const std::optional<qint64> id = idFromLine(m_liste->item(line)->text());
     RecordSet& notes = m_context.notes;
     if (id && notes.findLast(QStringLiteral("ID = %1").arg(*id)))
         return true;

@@ -6,7 +6,7 @@
 #include "dialogs/ui/MeldungPan.h"
 #include "editor/EditorCaptions.h"
 #include "editor/NoteStore.h"
-#include "editor/ui/EingabeFeld.h"
+#include "editor/ui/InputField.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "schedule/DateText.h"
@@ -34,14 +34,14 @@ Notizen::Notizen(const NoteWindowContext& context, bool bearbeiten, QWidget* par
     buildControls();
     connectReactions();
 
-    NoteForm shown = neueNotizForm(today(), m_context.locale);
+    NoteForm shown = newNoteForm(today(), m_context.locale);
     if (bearbeiten) {
         RecordSet& notes = m_context.notes;
         const NoteRow row = NoteRow::fromColumns(
             [&notes](const QString& column) { return notes.value(column); });
         if (row.ID)
             m_editId = *row.ID;
-        shown = gespeicherteNotizForm(row, today(), m_context.locale);
+        shown = storedNoteForm(row, today(), m_context.locale);
     }
     showForm(shown);
     for (QWidget* child : findChildren<QWidget*>())
@@ -63,16 +63,16 @@ void Notizen::connectReactions()
     });
     for (QRadioButton* option : m_rhythmusOpt)
         connect(option, &QRadioButton::toggled, this, &Notizen::updatePanels);
-    for (EingabeFeld* time : m_uhrzeit)
+    for (InputField* time : m_uhrzeit)
         connect(time, &QLineEdit::textChanged, this, &Notizen::timeTextChanged);
-    connect(m_uhrzeit[0], &EingabeFeld::verlassen, this, [this] { checkTime(0); });
-    connect(m_uhrzeit[1], &EingabeFeld::verlassen, this, [this] { checkTime(1); });
-    for (EingabeFeld* date : {m_erstDatumWoc, m_erstDatumMon, m_erstDatumJah})
-        connect(date, &EingabeFeld::verlassen, this, [this, date] { checkDate(date); });
-    for (EingabeFeld* number : {m_dauerWoc, m_vorherMon, m_vorherJah})
-        connect(number, &EingabeFeld::verlassen, this,
+    connect(m_uhrzeit[0], &InputField::focusLeft, this, [this] { checkTime(0); });
+    connect(m_uhrzeit[1], &InputField::focusLeft, this, [this] { checkTime(1); });
+    for (InputField* date : {m_erstDatumWoc, m_erstDatumMon, m_erstDatumJah})
+        connect(date, &InputField::focusLeft, this, [this, date] { checkDate(date); });
+    for (InputField* number : {m_dauerWoc, m_vorherMon, m_vorherJah})
+        connect(number, &InputField::focusLeft, this,
                 [this, number] { fillEmpty(number, QStringLiteral("0")); });
-    connect(m_tagZahlMon, &EingabeFeld::verlassen, this,
+    connect(m_tagZahlMon, &InputField::focusLeft, this,
             [this] { fillEmpty(m_tagZahlMon, QString::number(today().day())); });
     connect(m_tagZahlMon, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!text.isEmpty())
@@ -127,7 +127,7 @@ void Notizen::clearPositions()
 
 void Notizen::checkTime(int index)
 {
-    EingabeFeld* time = m_uhrzeit[index];
+    InputField* time = m_uhrzeit[index];
     if (!isVisible())
         return;
     const NormalisedTime normalised = ZeitNormieren(time->text());
@@ -137,7 +137,7 @@ void Notizen::checkTime(int index)
         showError(editorMessageText(EditorMessage::InvalidTime, m_sprache), time);
 }
 
-void Notizen::checkDate(EingabeFeld* field)
+void Notizen::checkDate(InputField* field)
 {
     if (!isVisible())
         return;
@@ -148,7 +148,7 @@ void Notizen::checkDate(EingabeFeld* field)
         showError(editorMessageText(EditorMessage::InvalidDate, m_sprache), field);
 }
 
-void Notizen::fillEmpty(EingabeFeld* field, const QString& text)
+void Notizen::fillEmpty(InputField* field, const QString& text)
 {
     if (field->text().isEmpty())
         field->setText(text);
@@ -212,7 +212,7 @@ void Notizen::storeNote(const NoteCheck& check, const QString& inhalt)
     }
 }
 
-EingabeFeld* Notizen::firstDateField(int rhythm) const
+InputField* Notizen::firstDateField(int rhythm) const
 {
     return rhythm == 2 ? m_erstDatumWoc : rhythm == 3 ? m_erstDatumMon : m_erstDatumJah;
 }

@@ -22,7 +22,7 @@ class QVBoxLayout;
 
 namespace qb {
 
-class EingabeFeld;
+class InputField;
 
 // The note editor: one note and its schedule, new or the current row of the Notizen record
 // set. "Save" runs the checks (asking the platform's message box where they ask) and writes
@@ -47,7 +47,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Construction (NotizenAufbau.cpp).
+    // Construction (NotizenBuild.cpp).
     void buildControls();
     QFrame* buildNotizPan();
     QFrame* buildZeitArtPan();
@@ -57,9 +57,9 @@ private:
     QFrame* buildMonthlyPanel();
     QFrame* buildYearlyPanel();
     QLabel* zzzPanel(int number, QWidget* parent);
-    EingabeFeld* advanceRow(QVBoxLayout* layout, int label, const QString& name);
-    EingabeFeld* firstDateRow(QVBoxLayout* layout, int label, const QString& name);
-    EingabeFeld* field(const QString& name, const QString& accepted, int maxLength,
+    InputField* advanceRow(QVBoxLayout* layout, int label, const QString& name);
+    InputField* firstDateRow(QVBoxLayout* layout, int label, const QString& name);
+    InputField* field(const QString& name, const QString& accepted, int maxLength,
                        const QString& accessibleName, QWidget* parent);
     QString caption(const QString& name) const;
     void place();
@@ -71,13 +71,13 @@ private:
     void timeTextChanged();
     void clearPositions();
     void checkTime(int index);
-    void checkDate(EingabeFeld* field);
-    void fillEmpty(EingabeFeld* field, const QString& text);
+    void checkDate(InputField* field);
+    void fillEmpty(InputField* field, const QString& text);
     void speichern();
     void storeNote(const NoteCheck& check, const QString& inhalt);
     void showError(const QString& text, QWidget* focus);
     QWidget* focusTarget(const NoteCheck& check) const;
-    EingabeFeld* firstDateField(int rhythm) const;
+    InputField* firstDateField(int rhythm) const;
     QDate today() const;
 
     NoteWindowContext m_context;
@@ -89,28 +89,28 @@ private:
     std::array<QRadioButton*, 2> m_zeitArtOpt{};
     QFrame* m_zeitPan = nullptr;
     std::array<QRadioButton*, 2> m_uhrArtOpt{};
-    std::array<EingabeFeld*, 2> m_uhrzeit{};
+    std::array<InputField*, 2> m_uhrzeit{};
     QFrame* m_rhythmusPan = nullptr;
     std::array<QRadioButton*, 4> m_rhythmusOpt{}; // RhythmusOpt(1)-(4)
     QStackedWidget* m_details = nullptr;
     std::array<QFrame*, 3> m_rhyArtPan{}; // RhyArtPan(2)-(4)
 
     std::array<QCheckBox*, 7> m_woTagChe{};
-    EingabeFeld* m_erstDatumWoc = nullptr;
-    EingabeFeld* m_dauerWoc = nullptr;
+    InputField* m_erstDatumWoc = nullptr;
+    InputField* m_dauerWoc = nullptr;
 
     std::array<QRadioButton*, 2> m_monArtOpt{};
-    EingabeFeld* m_tagZahlMon = nullptr;
+    InputField* m_tagZahlMon = nullptr;
     std::array<QRadioButton*, 5> m_moPosOpt{};
     QButtonGroup* m_moPosGroup = nullptr;
     QComboBox* m_woTagCom = nullptr;
-    EingabeFeld* m_vorherMon = nullptr;
-    EingabeFeld* m_erstDatumMon = nullptr;
+    InputField* m_vorherMon = nullptr;
+    InputField* m_erstDatumMon = nullptr;
 
-    std::array<EingabeFeld*, 4> m_tagZahlJahr{};
+    std::array<InputField*, 4> m_tagZahlJahr{};
     std::array<QComboBox*, 4> m_monatJah{};
-    EingabeFeld* m_vorherJah = nullptr;
-    EingabeFeld* m_erstDatumJah = nullptr;
+    InputField* m_vorherJah = nullptr;
+    InputField* m_erstDatumJah = nullptr;
 
     QLabel* m_meldungPan = nullptr;
     QPushButton* m_okBef = nullptr;

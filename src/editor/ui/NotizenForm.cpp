@@ -2,7 +2,7 @@
 
 #include "editor/ui/Notizen.h"
 
-#include "editor/ui/EingabeFeld.h"
+#include "editor/ui/InputField.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

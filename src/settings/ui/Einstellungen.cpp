@@ -20,7 +20,7 @@
 namespace qb {
 
 Einstellungen::Einstellungen(AppContext& context, Platform& platform, TickerBand& band,
-                             BubbleHost& bubbles, MeldungHost& questions, QWidget* parent)
+                             BubbleHost& bubbles, QuestionHost& questions, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_context(context),
       m_platform(platform), m_band(band), m_bubbles(bubbles), m_questions(questions)
 {

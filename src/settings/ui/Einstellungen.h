@@ -19,7 +19,7 @@ namespace qb {
 struct AppContext;
 class BubbleHost;
 class HelpPopup;
-class MeldungHost;
+class QuestionHost;
 class Platform;
 class PreviewPanel;
 class TickerBand;
@@ -34,7 +34,7 @@ class Einstellungen : public QWidget
 
 public:
     Einstellungen(AppContext& context, Platform& platform, TickerBand& band, BubbleHost& bubbles,
-                  MeldungHost& questions, QWidget* parent = nullptr);
+                  QuestionHost& questions, QWidget* parent = nullptr);
     ~Einstellungen() override;
 
     const Settings& working() const { return m_working; }
@@ -94,7 +94,7 @@ private:
     Platform& m_platform;
     TickerBand& m_band;
     BubbleHost& m_bubbles;
-    MeldungHost& m_questions;
+    QuestionHost& m_questions;
 
     Settings m_working;
     int m_element = 1;

@@ -3,7 +3,7 @@
 #include "Einstellungen.h"
 
 #include "core/AppContext.h"
-#include "dialogs/ui/MeldungHost.h"
+#include "dialogs/ui/QuestionHost.h"
 #include "platform/Platform.h"
 #include "settings/BroadcastPath.h"
 #include "settings/SettingsTexts.h"

@@ -9,7 +9,7 @@ namespace qb {
 struct AppContext;
 class BubbleHost;
 class Einstellungen;
-class MeldungHost;
+class QuestionHost;
 class Platform;
 class TickerBand;
 
@@ -20,7 +20,7 @@ class SettingsCommand
 {
 public:
     SettingsCommand(AppContext& context, Platform& platform, TickerBand& band, BubbleHost& bubbles,
-                    MeldungHost& questions, PassTest::Pause pause);
+                    QuestionHost& questions, PassTest::Pause pause);
     // An open settings window goes with the command: it refers to the band.
     ~SettingsCommand();
     SettingsCommand(const SettingsCommand&) = delete;
@@ -37,7 +37,7 @@ private:
     Platform& m_platform;
     TickerBand& m_band;
     BubbleHost& m_bubbles;
-    MeldungHost& m_questions;
+    QuestionHost& m_questions;
     PassTest::Pause m_pause;
     QPointer<Einstellungen> m_window;
 };

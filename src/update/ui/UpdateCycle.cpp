@@ -2,7 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/ProgramFolders.h"
-#include "dialogs/ui/MeldungHost.h"
+#include "dialogs/ui/QuestionHost.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ticker/TickerContent.h"

@@ -8,7 +8,7 @@
 namespace qb {
 
 class Clock;
-class MeldungHost;
+class QuestionHost;
 class Platform;
 class Terminal;
 class TerminalNoticeBoard;
@@ -32,7 +32,7 @@ public:
     {
         Terminal& window;
         TickerContent& content;
-        MeldungHost& questions;
+        QuestionHost& questions;
         TerminalNoticeBoard& notices;
     };
 

@@ -1,4 +1,4 @@
-#include "admin/ListenZeile.h"
+#include "admin/ListLine.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ int tenEach(QStringView text)
     return static_cast<int>(text.size()) * 10;
 }
 
-TEST(ListenZeile, CutsToTheLongestFittingStart)
+TEST(ListLine, CutsToTheLongestFittingStart)
 {
     const QString tabs(10, QLatin1Char('\t'));
     const struct
@@ -32,17 +32,17 @@ TEST(ListenZeile, CutsToTheLongestFittingStart)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(listenZeile(c.text, 7, c.limit, tenEach), c.line);
+        EXPECT_EQ(listLine(c.text, 7, c.limit, tenEach), c.line);
     }
 }
 
 // A note of a megabyte is measured a few dozen times, never as a whole after the first.
-TEST(ListenZeile, HugeTextsCostLikeShortOnes)
+TEST(ListLine, HugeTextsCostLikeShortOnes)
 {
     const QString huge(1 << 20, QLatin1Char('w'));
     int calls = 0;
     qsizetype longest = 0;
-    const QString cut = kuerzenAufBreite(huge, 3000, [&](QStringView text) {
+    const QString cut = elideToWidth(huge, 3000, [&](QStringView text) {
         ++calls;
         if (text.size() < huge.size())
             longest = std::max(longest, text.size());
@@ -53,7 +53,7 @@ TEST(ListenZeile, HugeTextsCostLikeShortOnes)
     EXPECT_LE(longest, 1024);
 }
 
-TEST(ListenZeile, IdAfterTheLastTab)
+TEST(ListLine, IdAfterTheLastTab)
 {
     const struct
     {
@@ -61,14 +61,14 @@ TEST(ListenZeile, IdAfterTheLastTab)
         QString line;
         std::optional<qint64> id;
     } cases[] = {
-        {"a plain line", listenZeile(QStringLiteral("note"), 42, 1000, tenEach), 42},
-        {"a tab in the note text", listenZeile(QStringLiteral("a\tb\t9"), 5, 1000, tenEach), 5},
+        {"a plain line", listLine(QStringLiteral("note"), 42, 1000, tenEach), 42},
+        {"a tab in the note text", listLine(QStringLiteral("a\tb\t9"), 5, 1000, tenEach), 5},
         {"no tab", QStringLiteral("42"), std::nullopt},
         {"no number after the tab", QStringLiteral("note\t"), std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(idAusZeile(c.line), c.id);
+        EXPECT_EQ(idFromLine(c.line), c.id);
     }
 }
 

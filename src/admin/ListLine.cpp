@@ -1,4 +1,4 @@
-#include "admin/ListenZeile.h"
+#include "admin/ListLine.h"
 
 #include <algorithm>
 
@@ -25,7 +25,7 @@ bool fits(const QString& text, qsizetype length, int limit, const TextWidth& wid
 // 1. Grow a fitting length by doubling until a length does not fit; the whole text is
 //    measured only when all shorter starts fit.
 // 2. Halve the interval between the last fitting and the first failing length.
-QString kuerzenAufBreite(const QString& text, int limit, const TextWidth& width)
+QString elideToWidth(const QString& text, int limit, const TextWidth& width)
 {
     qsizetype good = 0;
     qsizetype bad = 0;
@@ -49,15 +49,15 @@ QString kuerzenAufBreite(const QString& text, int limit, const TextWidth& width)
     return text.left(wholeCharacters(text, good));
 }
 
-QString listenZeile(const QString& inhalt, qint64 id, int limit, const TextWidth& width)
+QString listLine(const QString& inhalt, qint64 id, int limit, const TextWidth& width)
 {
-    QString line = kuerzenAufBreite(inhalt, limit, width);
+    QString line = elideToWidth(inhalt, limit, width);
     if (line.size() < inhalt.size())
         line += QStringLiteral("...");
     return line + QString(10, QLatin1Char('\t')) + QString::number(id);
 }
 
-std::optional<qint64> idAusZeile(QStringView line)
+std::optional<qint64> idFromLine(QStringView line)
 {
     const qsizetype tab = line.lastIndexOf(QLatin1Char('\t'));
     bool ok = false;

@@ -1,4 +1,4 @@
-#include "editor/ui/EingabeFeld.h"
+#include "editor/ui/InputField.h"
 
 #include "platform/Colour.h"
 
@@ -15,7 +15,7 @@ constexpr int brightWhite = 15;
 
 } // namespace
 
-EingabeFeld::EingabeFeld(const QString& objectName, const QString& accepted, int maxLength,
+InputField::InputField(const QString& objectName, const QString& accepted, int maxLength,
                          QWidget* parent)
     : QLineEdit(parent)
 {
@@ -27,7 +27,7 @@ EingabeFeld::EingabeFeld(const QString& objectName, const QString& accepted, int
     setGround(brightWhite);
 }
 
-void EingabeFeld::setGround(int colourNumber)
+void InputField::setGround(int colourNumber)
 {
     QPalette ground = palette();
     ground.setColor(QPalette::Base, colour::classic(colourNumber));
@@ -35,7 +35,7 @@ void EingabeFeld::setGround(int colourNumber)
     setPalette(ground);
 }
 
-void EingabeFeld::focusInEvent(QFocusEvent* event)
+void InputField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     setGround(lightCyan);
@@ -46,14 +46,14 @@ void EingabeFeld::focusInEvent(QFocusEvent* event)
     });
 }
 
-void EingabeFeld::focusOutEvent(QFocusEvent* event)
+void InputField::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     // The window losing the activation, or a popup opening, keeps the field's focus.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
     setGround(brightWhite);
-    QTimer::singleShot(0, this, [this] { emit verlassen(); });
+    QTimer::singleShot(0, this, [this] { emit focusLeft(); });
 }
 
 } // namespace qb

@@ -11,10 +11,10 @@ struct Settings;
 
 // Asks the program's questions in the question box: one box at a time, answer kept until
 // the next question.
-class MeldungHost
+class QuestionHost
 {
 public:
-    MeldungHost(Platform& platform, const Settings& settings, mBox::Pause pause);
+    QuestionHost(Platform& platform, const Settings& settings, mBox::Pause pause);
 
     // The band the box is placed against; without one the box counts it as 0 high.
     void setBand(QWidget* band) { m_band = band; }

@@ -1,4 +1,4 @@
-#include "admin/VerwaltungTexte.h"
+#include "admin/AdminTexts.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "MeldungHost.h"
+#include "QuestionHost.h"
 
 #include "core/Settings.h"
 #include "platform/Platform.h"
@@ -6,12 +6,12 @@
 
 namespace qb {
 
-MeldungHost::MeldungHost(Platform& platform, const Settings& settings, mBox::Pause pause)
+QuestionHost::QuestionHost(Platform& platform, const Settings& settings, mBox::Pause pause)
     : m_platform(platform), m_settings(settings), m_pause(std::move(pause))
 {
 }
 
-int MeldungHost::MeldungZeigen(int buttonSet, const QString& text)
+int QuestionHost::MeldungZeigen(int buttonSet, const QString& text)
 {
     if (m_open)
         m_open->done(m_open->answer());

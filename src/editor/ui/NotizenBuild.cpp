@@ -6,7 +6,7 @@
 #include "dialogs/ui/MeldungPan.h"
 #include "editor/EditorCaptions.h"
 #include "editor/EditorPlacement.h"
-#include "editor/ui/EingabeFeld.h"
+#include "editor/ui/InputField.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
@@ -76,10 +76,10 @@ QLabel* Notizen::zzzPanel(int number, QWidget* parent)
     return label;
 }
 
-EingabeFeld* Notizen::field(const QString& name, const QString& accepted, int maxLength,
+InputField* Notizen::field(const QString& name, const QString& accepted, int maxLength,
                             const QString& accessibleName, QWidget* parent)
 {
-    auto* made = new EingabeFeld(name, accepted, maxLength, parent);
+    auto* made = new InputField(name, accepted, maxLength, parent);
     made->setAccessibleName(accessibleName);
     const int characters = std::min(maxLength, 10);
     made->setFixedWidth(made->fontMetrics().horizontalAdvance(QString(characters, u'0')) + 12);
@@ -87,23 +87,23 @@ EingabeFeld* Notizen::field(const QString& name, const QString& accepted, int ma
 }
 
 // "Starting [days] days earlier": the label numbered `label` and the one after it.
-EingabeFeld* Notizen::advanceRow(QVBoxLayout* layout, int label, const QString& name)
+InputField* Notizen::advanceRow(QVBoxLayout* layout, int label, const QString& name)
 {
     QWidget* frame = layout->parentWidget();
     QLabel* before = zzzPanel(label, frame);
-    EingabeFeld* days = field(name, digits, 3, before->text(), frame);
+    InputField* days = field(name, digits, 3, before->text(), frame);
     layout->addLayout(row({before, days, zzzPanel(label + 1, frame)}));
     return days;
 }
 
 // "First time on [date]".
-EingabeFeld* Notizen::firstDateRow(QVBoxLayout* layout, int label, const QString& name)
+InputField* Notizen::firstDateRow(QVBoxLayout* layout, int label, const QString& name)
 {
     QWidget* frame = layout->parentWidget();
     QLabel* before = zzzPanel(label, frame);
     // Ten characters make a date; the field takes more, so that an overlong year is refused
     // as a whole instead of being cut to four digits.
-    EingabeFeld* date = field(name, dateCharacters, 16, before->text(), frame);
+    InputField* date = field(name, dateCharacters, 16, before->text(), frame);
     layout->addLayout(row({before, date}));
     return date;
 }
@@ -259,7 +259,7 @@ QFrame* Notizen::buildMonthlyPanel()
     layout->addLayout(positions);
     m_woTagCom = new QComboBox(frame);
     m_woTagCom->setObjectName(QStringLiteral("WoTagCom"));
-    m_woTagCom->addItems(wochentagListe(m_sprache));
+    m_woTagCom->addItems(weekdayNames(m_sprache));
     QLabel* desMonats = zzzPanel(6, frame);
     m_woTagCom->setAccessibleName(desMonats->text());
     auto* weekday = row({m_woTagCom, desMonats});
@@ -282,7 +282,7 @@ QFrame* Notizen::buildYearlyPanel()
             field(QStringLiteral("TagZahlJahr(%1)").arg(i + 1), digits, 2, before->text(), frame);
         m_monatJah[i] = new QComboBox(frame);
         m_monatJah[i]->setObjectName(QStringLiteral("MonatJah(%1)").arg(i + 1));
-        m_monatJah[i]->addItems(monatListe(m_sprache));
+        m_monatJah[i]->addItems(monthNames(m_sprache));
         m_monatJah[i]->setCurrentIndex(-1);
         QLabel* after = zzzPanel(14 + 2 * i, frame);
         m_monatJah[i]->setAccessibleName(after->text());

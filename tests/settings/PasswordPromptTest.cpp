@@ -15,7 +15,7 @@ const QRect bandAtTop{0, 0, 28800, 450};
 
 } // namespace
 
-class PassTestTest : public QObject
+class PasswordPromptTest : public QObject
 {
     Q_OBJECT
 
@@ -178,5 +178,5 @@ private slots:
 
 } // namespace qb::test
 
-QTEST_MAIN(qb::test::PassTestTest)
-#include "PassTestTest.moc"
+QTEST_MAIN(qb::test::PasswordPromptTest)
+#include "PasswordPromptTest.moc"
