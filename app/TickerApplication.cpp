@@ -123,8 +123,12 @@ void TickerApplication::showTicker()
 
 NoteWindowContext TickerApplication::noteWindowContext() const
 {
-    return {m_context.settings, m_platform, m_clock, m_context.localNotizen,
-            twips::fromPixels(m_terminal->y() - m_platform.screenGeometry().top()), QLocale()};
+    return {m_context.settings,
+            m_platform,
+            m_clock,
+            m_context.localNotizen,
+            twips::fromPixels(m_terminal->y() - m_platform.screenGeometry().top()),
+            QLocale()};
 }
 
 void TickerApplication::showAbout()

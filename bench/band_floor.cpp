@@ -6,9 +6,9 @@
 //
 // A QApplication, as the ticker program must be one for its windows, with one frameless
 // window with its own backing store at the top of the primary screen. The text is rendered
-// once, in bold as the band's default note font, into an image; each tick the window system moves the band's
-// pixels (a server-side copy), the 2-pixel strip that comes into view is painted from the
-// image, and the band is flushed.
+// once, in bold as the band's default note font, into an image; each tick the window system moves
+// the band's pixels (a server-side copy), the 2-pixel strip that comes into view is painted from
+// the image, and the band is flushed.
 
 #include <QApplication>
 #include <QBackingStore>

@@ -36,8 +36,10 @@ const Table tables[] = {
 // Texts that are the same in both languages on purpose: month names, and the message the
 // program always gave in German.
 const QSet<QString> sameInBoth = {
-    QStringLiteral("April"),     QStringLiteral("August"),
-    QStringLiteral("September"), QStringLiteral("November"),
+    QStringLiteral("April"),
+    QStringLiteral("August"),
+    QStringLiteral("September"),
+    QStringLiteral("November"),
     QStringLiteral("Datensatz nicht gefunden"),
 };
 

@@ -49,8 +49,8 @@ int build(const QString& schemaPath, const QString& outputPath)
     QSqlQuery query(db);
     QStringList statements = statementsOf(QString::fromUtf8(schema.readAll()));
     statements.prepend(QStringLiteral("PRAGMA journal_mode=DELETE"));
-    statements << QStringLiteral("CREATE TABLE %1 (Salz TEXT, Hash TEXT)")
-                      .arg(qb::PasswordGuard::table);
+    statements
+        << QStringLiteral("CREATE TABLE %1 (Salz TEXT, Hash TEXT)").arg(qb::PasswordGuard::table);
     for (const QString& statement : statements) {
         if (!query.exec(statement))
             return fail(QStringLiteral("%1: %2").arg(statement, query.lastError().text()));

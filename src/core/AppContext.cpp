@@ -36,8 +36,8 @@ bool AppContext::reopenBroadcast(int busyTimeoutMs)
     broadcastEinstellungen.close();
     // A receiver never writes to the broadcaster's file: a read-write connection
     // that met the broadcaster's journal on a share could roll it back.
-    if (!broadcast.open(BroadcastDatenbankPfad, PasswordGuard::connectString,
-                        OpenMode::ReadOnly, busyTimeoutMs)) {
+    if (!broadcast.open(BroadcastDatenbankPfad, PasswordGuard::connectString, OpenMode::ReadOnly,
+                        busyTimeoutMs)) {
         // A lock is not a network failure.
         if (!broadcast.lockedOut())
             NetzFehler = true;

@@ -81,8 +81,7 @@ QSqlDatabase Database::connection() const
     return QSqlDatabase::database(m_connectionName, false);
 }
 
-bool Database::open(const QString& path, const QString& connect, OpenMode mode,
-                    int busyTimeoutMs)
+bool Database::open(const QString& path, const QString& connect, OpenMode mode, int busyTimeoutMs)
 {
     close();
     m_path = path;
@@ -104,11 +103,11 @@ bool Database::open(const QString& path, const QString& connect, OpenMode mode,
              QStringLiteral("Die Datenbankdatei \"%1\" kann nicht gelesen werden.").arg(path)});
 
     if (const QString problem = connectTo(path, mode, busyTimeoutMs); !problem.isEmpty())
-        return fail({QStringLiteral("The database file \"%1\" cannot be opened: %2")
-                         .arg(path, problem),
-                     QStringLiteral("Die Datenbankdatei \"%1\" kann nicht ge\u00F6ffnet "
-                                    "werden: %2")
-                         .arg(path, problem)});
+        return fail(
+            {QStringLiteral("The database file \"%1\" cannot be opened: %2").arg(path, problem),
+             QStringLiteral("Die Datenbankdatei \"%1\" kann nicht ge\u00F6ffnet "
+                            "werden: %2")
+                 .arg(path, problem)});
     m_open = true;
     // Taken after SQLite opened it: a file swapped in between counts as the one open.
     if (const std::optional<FileIdentity> identity = identityOf(path)) {
@@ -210,9 +209,9 @@ Database::Problem Database::contentsProblem(const QString& connect)
         tables << query.value(0).toString();
     for (const QString& required : {QStringLiteral("Notizen"), QStringLiteral("Einstellungen")}) {
         if (!tables.contains(required))
-            return {QStringLiteral("The database \"%1\" has no table %2.").arg(m_path, required),
-                    QStringLiteral("Die Datenbank \"%1\" hat keine Tabelle %2.")
-                        .arg(m_path, required)};
+            return {
+                QStringLiteral("The database \"%1\" has no table %2.").arg(m_path, required),
+                QStringLiteral("Die Datenbank \"%1\" hat keine Tabelle %2.").arg(m_path, required)};
     }
 
     // A file without the guard counts as one whose password does not match.

@@ -21,8 +21,7 @@ QString quoted(const QString& name)
 // The position of a column; -1 when the table has none. A table as narrow as Notizen is
 // searched directly: comparing a few short names costs less than hashing one, and a
 // rebuild looks up every column of every row.
-int columnIndex(const QStringList& names, const QHash<QString, int>& byName,
-                const QString& column)
+int columnIndex(const QStringList& names, const QHash<QString, int>& byName, const QString& column)
 {
     constexpr qsizetype directSearchLimit = 16;
     if (names.size() > directSearchLimit)
@@ -84,8 +83,8 @@ bool RecordSet::failQuery(const QSqlError& error)
 {
     fail(error.text());
     m_failure = storageFailure(error, m_database.systemError());
-    m_lockedOut = Database::isTransient(
-        error, m_database.isReadOnly() ? OpenMode::ReadOnly : OpenMode::ReadWrite);
+    m_lockedOut = Database::isTransient(error, m_database.isReadOnly() ? OpenMode::ReadOnly
+                                                                       : OpenMode::ReadWrite);
     return false;
 }
 

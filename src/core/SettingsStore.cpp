@@ -29,18 +29,17 @@ std::optional<qint64> wholeNumber(const QVariant& stored, qint64 low, qint64 hig
 
 std::optional<qint16> int16Value(const QVariant& stored)
 {
-    const auto number = wholeNumber(stored, std::numeric_limits<qint16>::min(),
-                                    std::numeric_limits<qint16>::max());
+    const auto number =
+        wholeNumber(stored, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max());
     return number ? std::optional<qint16>(static_cast<qint16>(*number)) : std::nullopt;
 }
 
 std::optional<qint32> int32Value(const QVariant& stored)
 {
-    const auto number = wholeNumber(stored, std::numeric_limits<qint32>::min(),
-                                    std::numeric_limits<qint32>::max());
+    const auto number =
+        wholeNumber(stored, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
     return number ? std::optional<qint32>(static_cast<qint32>(*number)) : std::nullopt;
 }
-
 
 std::optional<QString> textValue(const QVariant& stored)
 {
@@ -115,8 +114,7 @@ void loadShared(const Row& row, Settings& s)
         take(s.SchriftFett, boolValue(row["SchriftFett"]));
         take(s.SchriftKursiv, boolValue(row["SchriftKursiv"]));
     }
-    takeColour(s.SchriftFarbe2, colourByText(row["SchriftFarbe2"]),
-               Settings::defaultSchriftFarbe2);
+    takeColour(s.SchriftFarbe2, colourByText(row["SchriftFarbe2"]), Settings::defaultSchriftFarbe2);
 
     take(s.passWort, textValue(row["passWort"]));
     take(s.eigeneErlauben, boolValue(row["eigeneErlauben"]));

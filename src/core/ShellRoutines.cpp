@@ -7,9 +7,12 @@ namespace qb {
 QString hilfeSeite(qint16 sprache)
 {
     switch (sprache) {
-    case 1: return QStringLiteral("start-e.htm");
-    case 2: return QStringLiteral("start-d.htm");
-    default: return {};
+    case 1:
+        return QStringLiteral("start-e.htm");
+    case 2:
+        return QStringLiteral("start-d.htm");
+    default:
+        return {};
     }
 }
 

@@ -65,19 +65,18 @@ constexpr Caption captions[] = {
 
 // Monday first, January first.
 constexpr TextPaar weekdays[] = {
-    {u"Monday", u"Montag"},     {u"Tuesday", u"Dienstag"}, {u"Wednesday", u"Mittwoch"},
-    {u"Thursday", u"Donnerstag"}, {u"Friday", u"Freitag"},  {u"Saturday", u"Samstag"},
+    {u"Monday", u"Montag"},       {u"Tuesday", u"Dienstag"}, {u"Wednesday", u"Mittwoch"},
+    {u"Thursday", u"Donnerstag"}, {u"Friday", u"Freitag"},   {u"Saturday", u"Samstag"},
     {u"Sunday", u"Sonntag"},
 };
 constexpr TextPaar months[] = {
-    {u"January", u"Januar"},     {u"February", u"Februar"}, {u"March", u"März"},
-    {u"April", u"April"},        {u"May", u"Mai"},          {u"June", u"Juni"},
-    {u"July", u"Juli"},          {u"August", u"August"},    {u"September", u"September"},
-    {u"October", u"Oktober"},    {u"November", u"November"}, {u"December", u"Dezember"},
+    {u"January", u"Januar"},  {u"February", u"Februar"},  {u"March", u"März"},
+    {u"April", u"April"},     {u"May", u"Mai"},           {u"June", u"Juni"},
+    {u"July", u"Juli"},       {u"August", u"August"},     {u"September", u"September"},
+    {u"October", u"Oktober"}, {u"November", u"November"}, {u"December", u"Dezember"},
 };
 
-template <std::size_t N>
-QStringList listInSprache(const TextPaar (&pairs)[N], qint16 sprache)
+template <std::size_t N> QStringList listInSprache(const TextPaar (&pairs)[N], qint16 sprache)
 {
     QStringList list;
     for (const TextPaar& pair : pairs)

@@ -79,7 +79,9 @@ NoteDraft NoteForm::draft() const
     for (std::size_t i = 0; i < yearlyRows.size(); ++i)
         draft.yearlyRows[i] = {yearlyRows[i].day, yearlyRows[i].month + 1};
     switch (timeControl ? rhythm : 0) {
-    case 2: draft.firstDate = erstDatumWoc; break;
+    case 2:
+        draft.firstDate = erstDatumWoc;
+        break;
     case 3:
         draft.firstDate = erstDatumMon;
         draft.daysInAdvance = vorherMon;
@@ -88,7 +90,8 @@ NoteDraft NoteForm::draft() const
         draft.firstDate = erstDatumJah;
         draft.daysInAdvance = vorherJah;
         break;
-    default: break;
+    default:
+        break;
     }
     return draft;
 }
@@ -146,7 +149,8 @@ NoteForm storedNoteForm(const NoteRow& row, QDate today, const QLocale& locale)
         form.erstDatumJah = storedDate(row, form.erstDatumJah, locale);
         form.vorherJah = storedNumber(row.Vorher, form.vorherJah);
         break;
-    default: break;
+    default:
+        break;
     }
     return form;
 }

@@ -65,7 +65,8 @@ NoteColumns scheduleColumns(const ScheduleDraft& draft)
 
     columns.insert(NoteRow::colUhrVon,
                    draft.wholeDay ? 0.0 : dayFractionOfMinutes(draft.fromMinutes));
-    columns.insert(NoteRow::colUhrBis, draft.wholeDay ? 0.0 : dayFractionOfMinutes(draft.toMinutes));
+    columns.insert(NoteRow::colUhrBis,
+                   draft.wholeDay ? 0.0 : dayFractionOfMinutes(draft.toMinutes));
     switch (draft.rhythm) {
     case 2:
         columns.insert(NoteRow::colStartDatum, startDatum(draft.firstDate));

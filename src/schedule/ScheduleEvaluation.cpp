@@ -20,8 +20,7 @@ bool inTimeWindow(const NoteRow& row, int secondOfDay)
     const auto withinDay = [](double fraction) { return fraction >= 0.0 && fraction <= 1.0; };
     if (!withinDay(*row.UhrVon) || !withinDay(*row.UhrBis))
         return false;
-    return secondsOfDay(*row.UhrVon) <= secondOfDay &&
-           secondOfDay <= secondsOfDay(*row.UhrBis);
+    return secondsOfDay(*row.UhrVon) <= secondOfDay && secondOfDay <= secondsOfDay(*row.UhrBis);
 }
 
 std::chrono::year_month_day splitDay(Days today)
@@ -61,7 +60,7 @@ bool isDueMonthly(const NoteRow& row, Days today)
     // Weekday numbers beyond int range cannot match; keep the +1 from overflowing.
     const int wochentag = details.weekday >= 0 && details.weekday <= 6 ? details.weekday + 1 : 0;
     const int dueDay = dayOfNthWeekday(WochentagMo(firstOfMonth), TageImMonat(month, year),
-                                        wochentag, details.position);
+                                       wochentag, details.position);
     if (dueDay == 0)
         return false;
     const qint64 daysUntilDue = dueDay - dayOfMonth;

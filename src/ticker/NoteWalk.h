@@ -23,9 +23,8 @@ inline bool shownInTicker(const NoteRow& row, const QDateTime& now)
 // Adds the shown rows of a Notizen record set to the assembly; the walk, its
 // bookmark and its one recovery are those of walkRows.
 template <class Cursor>
-bool walkNotes(Cursor& notes, TickerSource source, const QDateTime& now,
-               TickerAssembly& assembly, QString& Lesezeichen,
-               const std::function<bool()>& recover)
+bool walkNotes(Cursor& notes, TickerSource source, const QDateTime& now, TickerAssembly& assembly,
+               QString& Lesezeichen, const std::function<bool()>& recover)
 {
     return walkRows(notes, Lesezeichen, recover, [&](const NoteRow& row) {
         if (shownInTicker(row, now))

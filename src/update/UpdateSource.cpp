@@ -13,8 +13,7 @@ QString UpdateAdresse()
 {
     const char* name = "QUILLABAND_UPDATE_URL";
     const std::optional<QString> environment =
-        qEnvironmentVariableIsSet(name) ? std::optional(qEnvironmentVariable(name))
-                                        : std::nullopt;
+        qEnvironmentVariableIsSet(name) ? std::optional(qEnvironmentVariable(name)) : std::nullopt;
     return UpdateAdresse(environment, QStringLiteral(QB_UPDATE_URL));
 }
 

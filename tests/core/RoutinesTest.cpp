@@ -123,8 +123,8 @@ TEST(FileRoutines, CopiesFollowTheUmask)
         mode_t umask;
         QFile::Permissions expected;
     };
-    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                     QFile::WriteUser;
+    const QFile::Permissions owner =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
     const Case cases[] = {
         {022, owner | QFile::ReadGroup | QFile::ReadOther},
         {077, owner},

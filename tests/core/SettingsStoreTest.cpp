@@ -1,12 +1,12 @@
+#include "core/SettingsStore.h"
 #include "core/Database.h"
 #include "core/PasswordGuard.h"
 #include "core/RecordSet.h"
-#include "core/SettingsStore.h"
 #include "support/RawSql.h"
 #include "support/TemplateCopy.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace qb;
 using qb::test::RawSql;
@@ -28,9 +28,9 @@ struct OpenedTemplate
     }
     void store(const QString& assignments)
     {
-        ASSERT_EQ(RawSql(file.path()).exec(QStringLiteral("UPDATE Einstellungen SET ") +
-                                           assignments),
-                  QString());
+        ASSERT_EQ(
+            RawSql(file.path()).exec(QStringLiteral("UPDATE Einstellungen SET ") + assignments),
+            QString());
     }
 };
 
@@ -90,8 +90,8 @@ TEST(EinstellungenLaden, LoadRules)
          [](const Settings& s) { return QVariant(s.notizHgFarbe); }, 0xFFA0A0},
         {"empty font name gives the default name", "SchriftName = ''",
          [](const Settings& s) { return QVariant(s.SchriftName); }, "MS Sans Serif"},
-        {"empty font name replaces the stored size", "SchriftName = '', SchriftGroesse = 20",
-         size, 8},
+        {"empty font name replaces the stored size", "SchriftName = '', SchriftGroesse = 20", size,
+         8},
         {"empty font name replaces the stored colour", "SchriftName = '', SchriftFarbe = 255",
          [](const Settings& s) { return QVariant(s.SchriftFarbe); }, 0xFFFFFF},
         {"empty font name replaces bold and italic",

@@ -1,6 +1,6 @@
+#include "core/StartUp.h"
 #include "core/AppContext.h"
 #include "core/SettingsStore.h"
-#include "core/StartUp.h"
 #include "platform/Clock.h"
 #include "support/RawSql.h"
 #include "support/ScriptedPlatform.h"
@@ -93,14 +93,13 @@ TEST_F(StartUpTest, FirstAndSecondStart)
         EXPECT_EQ(context.DatenOrdner, documents() + QStringLiteral("/Quillaband 3/"));
         EXPECT_EQ(context.values.heuteText, QStringLiteral("04.12.2026"));
         EXPECT_TRUE(context.settings.erstVorbei);
-        EXPECT_EQ(windows.calls,
-                  (QStringList{"intro", "pause 1", "ticker", "close intro"}));
+        EXPECT_EQ(windows.calls, (QStringList{"intro", "pause 1", "ticker", "close intro"}));
         EXPECT_EQ(platform.calls, QStringList{QStringLiteral("openDocument start-e.htm")});
         EXPECT_FALSE(QFile::exists(QStringLiteral("nefe.txt")));
     }
-    EXPECT_EQ(RawSql(database()).scalar(QStringLiteral("SELECT erstVorbei FROM Einstellungen"))
-                  .toInt(),
-              -1);
+    EXPECT_EQ(
+        RawSql(database()).scalar(QStringLiteral("SELECT erstVorbei FROM Einstellungen")).toInt(),
+        -1);
 
     platform.calls.clear();
     AppContext again;
@@ -236,9 +235,10 @@ TEST_F(StartUpTest, UnreachableBroadcaster)
         AppContext first;
         start(first);
     }
-    RawSql(database()).exec(QStringLiteral(
-        "UPDATE Einstellungen SET broadcastStatus = -1, remoteEinstellungen = -1, "
-        "broadcastPfad = '/nowhere/qb.kvl'"));
+    RawSql(database())
+        .exec(QStringLiteral(
+            "UPDATE Einstellungen SET broadcastStatus = -1, remoteEinstellungen = -1, "
+            "broadcastPfad = '/nowhere/qb.kvl'"));
     windows.calls.clear();
     AppContext context;
     ASSERT_EQ(start(context), 0);
@@ -260,10 +260,10 @@ TEST_F(StartUpTest, ReachableBroadcaster)
         AppContext first;
         start(first);
     }
-    RawSql(database()).exec(QStringLiteral(
-                                "UPDATE Einstellungen SET broadcastStatus = -1, "
-                                "remoteEinstellungen = 0, broadcastPfad = ?"),
-                            {broadcaster.path()});
+    RawSql(database())
+        .exec(QStringLiteral("UPDATE Einstellungen SET broadcastStatus = -1, "
+                             "remoteEinstellungen = 0, broadcastPfad = ?"),
+              {broadcaster.path()});
     AppContext context;
     ASSERT_EQ(start(context), 0);
     EXPECT_FALSE(context.NetzFehler);

@@ -30,14 +30,18 @@ private slots:
     {
         QTest::addColumn<int>("sprache");
         QTest::addColumn<QStringList>("texts"); // title, lines 1, 2, 3, 12, button
-        QTest::newRow("English") << 1
-                                 << QStringList{"About ...", "Quillaband",
-                                                "Notes and News System for Linux", "Build 3.00",
-                                                "Quillaband in the web", "Close"};
-        QTest::newRow("German") << 2
-                                << QStringList{"Über ...", "Quillaband",
-                                               "Notiz- und Nachrichtensystem für Linux",
-                                               "Version 3.00", "Quillaband im Web", "Schließen"};
+        QTest::newRow("English") << 1 << QStringList{"About ...",
+                                                     "Quillaband",
+                                                     "Notes and News System for Linux",
+                                                     "Build 3.00",
+                                                     "Quillaband in the web",
+                                                     "Close"};
+        QTest::newRow("German") << 2 << QStringList{"Über ...",
+                                                    "Quillaband",
+                                                    "Notiz- und Nachrichtensystem für Linux",
+                                                    "Version 3.00",
+                                                    "Quillaband im Web",
+                                                    "Schließen"};
     }
 
     // Every line reads its text to a screen reader too; the link opens the page of the
@@ -108,8 +112,7 @@ private slots:
             const QString version = sprache == 1 ? "Build 3.00" : "Version 3.00";
             QCOMPARE(intro.VersionPan()->text(), version);
             QCOMPARE(intro.VersionPan()->accessibleName(), version);
-            QCOMPARE(intro.ImageIma()->pixmap().toImage(),
-                     intro.ImageServerIma(sprache).toImage());
+            QCOMPARE(intro.ImageIma()->pixmap().toImage(), intro.ImageServerIma(sprache).toImage());
             QVERIFY(intro.ImageServerIma(1).toImage() != intro.ImageServerIma(2).toImage());
             QCOMPARE(intro.pos(), QPoint((1920 - 400) / 2, (1080 - 240) / 2));
         }

@@ -1,7 +1,7 @@
+#include "dialogs/ui/mBox.h"
 #include "core/Settings.h"
 #include "dialogs/ui/MBoxButton.h"
 #include "dialogs/ui/QuestionHost.h"
-#include "dialogs/ui/mBox.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>

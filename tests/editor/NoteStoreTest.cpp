@@ -1,5 +1,5 @@
-#include "editor/NoteForm.h"
 #include "editor/NoteStore.h"
+#include "editor/NoteForm.h"
 #include "editor/NoteValidation.h"
 #include "support/OpenNotes.h"
 #include "support/RawSql.h"
@@ -33,9 +33,8 @@ NoteForm loaded(RecordSet& notes)
 // Checks a form as the editor does (every question answered Yes) and stores it.
 StoreResult save(RecordSet& notes, const NoteForm& form, std::optional<qint64> id = {})
 {
-    const NoteCheck check = NotizPruefen(form.draft(), german, today, [](EditorQuestion) {
-        return true;
-    });
+    const NoteCheck check =
+        NotizPruefen(form.draft(), german, today, [](EditorQuestion) { return true; });
     EXPECT_EQ(check.result, NoteCheck::Result::Passed);
     return NotizSpeichern(notes, id, form.notiz, check.schedule);
 }
@@ -75,31 +74,37 @@ TEST(NoteForm, StoredRowsComeBackIntoTheirControls)
         NoteForm form;
     } cases[] = {
         {"permanent", timed(0, [](NoteForm&) {})},
-        {"daily 08:00-09:00", timed(1, [](NoteForm& f) {
-             f.fromTo = true;
-             f.fromTime = QStringLiteral("08:00");
-             f.toTime = QStringLiteral("09:00");
-         })},
+        {"daily 08:00-09:00", timed(1,
+                                    [](NoteForm& f) {
+                                        f.fromTo = true;
+                                        f.fromTime = QStringLiteral("08:00");
+                                        f.toTime = QStringLiteral("09:00");
+                                    })},
         {"weekly on Monday and Wednesday for 6 weeks, today not among them",
-         timed(2, [](NoteForm& f) {
-             f.weekdays = {true, false, true, false, false, false, false};
-             f.erstDatumWoc = QStringLiteral("07.12.2026");
-             f.dauerWoc = QStringLiteral("6");
-         })},
-        {"monthly on the 31st, 3 days ahead", timed(3, [](NoteForm& f) {
-             f.tagZahlMon = QStringLiteral("31");
-             f.vorherMon = QStringLiteral("3");
-             f.erstDatumMon = QStringLiteral("01.01.2027");
-         })},
-        {"monthly on the last Friday", timed(3, [](NoteForm& f) {
-             f.monthlyKind = NoteDraft::MonthlyKind::NthWeekday;
-             f.position = 5;
-             f.weekday = 4;
-         })},
-        {"yearly on two dates", timed(4, [](NoteForm& f) {
-             f.yearlyRows[0] = {QStringLiteral("05"), 0};
-             f.yearlyRows[1] = {QStringLiteral("24"), 11};
-         })},
+         timed(2,
+               [](NoteForm& f) {
+                   f.weekdays = {true, false, true, false, false, false, false};
+                   f.erstDatumWoc = QStringLiteral("07.12.2026");
+                   f.dauerWoc = QStringLiteral("6");
+               })},
+        {"monthly on the 31st, 3 days ahead", timed(3,
+                                                    [](NoteForm& f) {
+                                                        f.tagZahlMon = QStringLiteral("31");
+                                                        f.vorherMon = QStringLiteral("3");
+                                                        f.erstDatumMon =
+                                                            QStringLiteral("01.01.2027");
+                                                    })},
+        {"monthly on the last Friday", timed(3,
+                                             [](NoteForm& f) {
+                                                 f.monthlyKind = NoteDraft::MonthlyKind::NthWeekday;
+                                                 f.position = 5;
+                                                 f.weekday = 4;
+                                             })},
+        {"yearly on two dates", timed(4,
+                                      [](NoteForm& f) {
+                                          f.yearlyRows[0] = {QStringLiteral("05"), 0};
+                                          f.yearlyRows[1] = {QStringLiteral("24"), 11};
+                                      })},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

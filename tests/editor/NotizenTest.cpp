@@ -130,7 +130,7 @@ private slots:
         const NoteRow stored = NoteRow::fromColumns(
             [this](const QString& column) { return bench.open.notes.value(column); });
         QCOMPARE(e.form(), storedNoteForm(stored, QDate(2026, 12, 4),
-                                                 QLocale(QLocale::German, QLocale::Germany)));
+                                          QLocale(QLocale::German, QLocale::Germany)));
         QVERIFY(child(e, QStringLiteral("Notiz"))->hasFocus());
     }
 

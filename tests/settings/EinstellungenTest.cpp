@@ -1,3 +1,4 @@
+#include "settings/ui/Einstellungen.h"
 #include "FakeBand.h"
 #include "core/AppContext.h"
 #include "core/SettingsStore.h"
@@ -6,7 +7,6 @@
 #include "dialogs/ui/QuestionHost.h"
 #include "platform/Twips.h"
 #include "settings/SettingsRules.h"
-#include "settings/ui/Einstellungen.h"
 #include "settings/ui/PassTest.h"
 #include "settings/ui/PreviewPanel.h"
 #include "settings/ui/SettingsCommand.h"

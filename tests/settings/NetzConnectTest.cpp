@@ -1,5 +1,5 @@
-#include "core/Settings.h"
 #include "settings/ui/NetzConnect.h"
+#include "core/Settings.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QLabel>

@@ -80,8 +80,8 @@ private slots:
             compareShown(window, captions, sprache);
         }
         using namespace SettingsTexts;
-        const std::pair<QString (*)(qint16), std::pair<const char16_t*, const char16_t*>> messages[] =
-            {
+        const std::pair<QString (*)(qint16), std::pair<const char16_t*, const char16_t*>>
+            messages[] = {
                 {sysopRequired,
                  {u"Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein.",
                   u"Sysop mode required with enabled broadcast mode."}},

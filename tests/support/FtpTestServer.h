@@ -26,11 +26,16 @@ public:
     explicit FtpTestServer(const Options& options)
     {
         QStringList arguments{QStringLiteral(QB_FTP_SERVER),
-                              QStringLiteral("--root"), m_folder.path(),
-                              QStringLiteral("--user"), updateUser,
-                              QStringLiteral("--password"), options.password,
-                              QStringLiteral("--log"), logPath(),
-                              QStringLiteral("--delay"), QString::number(options.delaySeconds)};
+                              QStringLiteral("--root"),
+                              m_folder.path(),
+                              QStringLiteral("--user"),
+                              updateUser,
+                              QStringLiteral("--password"),
+                              options.password,
+                              QStringLiteral("--log"),
+                              logPath(),
+                              QStringLiteral("--delay"),
+                              QString::number(options.delaySeconds)};
         if (options.silent)
             arguments << QStringLiteral("--silent");
         m_process.start(QStringLiteral("/usr/bin/python3"), arguments);

@@ -9,8 +9,7 @@ namespace {
 void askWithoutAnswer()
 {
     ScriptedPlatform platform;
-    platform.showMessage(QStringLiteral("Surprise"), MessageIcon::Question,
-                         MessageButtons::YesNo);
+    platform.showMessage(QStringLiteral("Surprise"), MessageIcon::Question, MessageButtons::YesNo);
 }
 
 // A test that meets a dialog it queued no answer for fails, unless it opted out.

@@ -1,5 +1,5 @@
-#include "core/Settings.h"
 #include "ticker/view/BandLayout.h"
+#include "core/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +33,8 @@ TEST(BandLayoutTest, BandHeightAndTextY)
         int textY;
     };
     const Case cases[] = {
-        {"halves round down to even", 8, 195, 292, 38}, // 292.5 -> 292; 48.5 -> 48; 38.4
-        {"halves round up to even", 8, 225, 338, 45},   // 337.5 -> 338; 56.5 -> 56; 44.8
+        {"halves round down to even", 8, 195, 292, 38},   // 292.5 -> 292; 48.5 -> 48; 38.4
+        {"halves round up to even", 8, 225, 338, 45},     // 337.5 -> 338; 56.5 -> 56; 44.8
         {"times 0.8 rounds to nearest", 8, 210, 315, 42}, // 52.5 -> 52; 41.6 -> 42
         {"size 9 is fixed", 9, 195, 292, 170},
         {"size 11 is fixed", 11, 195, 292, 135},
@@ -77,9 +77,9 @@ TEST(BandLayoutTest, PanelsAndDockingForFrameAndDate)
         SCOPED_TRACE(c.name);
         const BandLayout layout =
             BandLayout::compute(settingsWith(c.frame, c.date, c.dockPos), screen, 195);
-        EXPECT_EQ(QRect(layout.windowLeft, layout.windowTop, layout.windowWidth,
-                        layout.windowHeight),
-                  c.window);
+        EXPECT_EQ(
+            QRect(layout.windowLeft, layout.windowTop, layout.windowWidth, layout.windowHeight),
+            c.window);
         EXPECT_EQ(layout.notizRect, c.notiz);
         // The date and the clock sit side by side, inside the frame if there is one.
         EXPECT_EQ(layout.datumRect, c.frame ? QRect(45, 45, 915, h) : QRect(0, 0, 915, h));
@@ -98,9 +98,9 @@ TEST(BandLayoutTest, PrimaryScreenAwayFromTheOrigin)
         SCOPED_TRACE(dockPos);
         const BandLayout layout =
             BandLayout::compute(settingsWith(true, true, dockPos), primary, 195);
-        EXPECT_EQ(QRect(layout.windowLeft, layout.windowTop, layout.windowWidth,
-                        layout.windowHeight),
-                  QRect(28800, dockPos == 0 ? 1500 : 13500 - 427, 19200, 427));
+        EXPECT_EQ(
+            QRect(layout.windowLeft, layout.windowTop, layout.windowWidth, layout.windowHeight),
+            QRect(28800, dockPos == 0 ? 1500 : 13500 - 427, 19200, 427));
     }
 }
 

@@ -1,9 +1,9 @@
+#include "ticker/NoteWalk.h"
 #include "core/Database.h"
 #include "core/PasswordGuard.h"
 #include "core/RecordSet.h"
 #include "support/RawSql.h"
 #include "support/TemplateCopy.h"
-#include "ticker/NoteWalk.h"
 
 #include <gtest/gtest.h>
 
@@ -89,8 +89,8 @@ TEST(NoteWalk, ReadErrorsAreRecoveredOnce)
         int recoveries = 0;
         const bool complete = walkNotes(flaky, TickerSource::Broadcast, now, assembly, mark, [&] {
             ++recoveries;
-            return c.recoverable && db.open(file.path(), PasswordGuard::connectString,
-                                            OpenMode::ReadOnly);
+            return c.recoverable &&
+                   db.open(file.path(), PasswordGuard::connectString, OpenMode::ReadOnly);
         });
         EXPECT_EQ(complete, c.complete);
         EXPECT_EQ(textsOf(assembly), c.texts);

@@ -1,3 +1,4 @@
+#include "ticker/ui/Terminal.h"
 #include "core/ProgramValues.h"
 #include "core/Settings.h"
 #include "dialogs/ui/BubbleHost.h"
@@ -7,7 +8,6 @@
 #include "platform/Twips.h"
 #include "support/ScriptedPlatform.h"
 #include "ticker/ui/BandDock.h"
-#include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 #include "ticker/ui/TickerWindow.h"
 #include "ticker/view/BandText.h"
@@ -414,8 +414,7 @@ private slots:
                     for (const QString& text : texts)
                         QVERIFY2(metrics.horizontalAdvance(text) <= panel->contentsRect().width(),
                                  qPrintable(where + QStringLiteral(": ") + text));
-                    QVERIFY2(metrics.height() <= panel->contentsRect().height(),
-                             qPrintable(where));
+                    QVERIFY2(metrics.height() <= panel->contentsRect().height(), qPrintable(where));
                 }
             }
         }
@@ -444,11 +443,16 @@ private slots:
         const QString english = QStringLiteral("openDocument start-e.htm");
         QTest::newRow("F1: help") << true << "F1" << english;
         QTest::newRow("F1 without own notes still helps") << false << "F1" << english;
-        QTest::newRow("Ctrl+N: new note") << true << "Ctrl+N" << "note";
-        QTest::newRow("Ctrl+N without own notes: nothing") << false << "Ctrl+N" << "";
-        QTest::newRow("Ctrl+Shift+N: modifiers must match") << true << "Ctrl+Shift+N" << "";
-        QTest::newRow("double-click: administration") << true << "double-click" << "admin";
-        QTest::newRow("double-click without own notes: nothing") << false << "double-click" << "";
+        QTest::newRow("Ctrl+N: new note") << true << "Ctrl+N"
+                                          << "note";
+        QTest::newRow("Ctrl+N without own notes: nothing") << false << "Ctrl+N"
+                                                           << "";
+        QTest::newRow("Ctrl+Shift+N: modifiers must match") << true << "Ctrl+Shift+N"
+                                                            << "";
+        QTest::newRow("double-click: administration") << true << "double-click"
+                                                      << "admin";
+        QTest::newRow("double-click without own notes: nothing") << false << "double-click"
+                                                                 << "";
     }
 
     // The note windows stop the ticker while open; the text is rebuilt afterwards.
@@ -479,8 +483,8 @@ private slots:
             QTest::mouseDClick(&band.ticker(), Qt::LeftButton, {}, QPoint(20, 5));
         else
             QTest::keyClick(terminal, Qt::Key_N,
-                            Qt::ControlModifier | (input == "Ctrl+N" ? Qt::NoModifier
-                                                                     : Qt::ShiftModifier));
+                            Qt::ControlModifier |
+                                (input == "Ctrl+N" ? Qt::NoModifier : Qt::ShiftModifier));
         // A click on the band activates it, which re-applies its layer: not a window.
         band.platform.calls.removeIf(
             [](const QString& call) { return call.startsWith("topmost"); });
@@ -587,7 +591,8 @@ private slots:
         pushed.terminal->move(0, height);
         QTRY_COMPARE(pushed.terminal->pos(), QPoint(0, 0));
         pushed.terminal->MachLayout();
-        QCOMPARE(pushed.platform.calls.filter("strut"), (QStringList{strut(height, 0), strut(0, 0)}));
+        QCOMPARE(pushed.platform.calls.filter("strut"),
+                 (QStringList{strut(height, 0), strut(0, 0)}));
     }
 
     // The notice is centred on the band (1770 twips wide): 400 twips above the middle of a

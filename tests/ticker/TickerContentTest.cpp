@@ -1,10 +1,10 @@
+#include "ticker/TickerContent.h"
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"
 #include "support/GatedSource.h"
 #include "support/RawSql.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TemplateCopy.h"
-#include "ticker/TickerContent.h"
 
 #include <QDir>
 #include <QFile>

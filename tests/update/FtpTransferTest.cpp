@@ -1,8 +1,8 @@
 // The transfer's helper process: a helper that is missing, misbehaves or hangs, and
 // abandoning a running helper (against a local FTP server that never answers).
 
-#include "support/FtpTestServer.h"
 #include "update/FtpTransfer.h"
+#include "support/FtpTestServer.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

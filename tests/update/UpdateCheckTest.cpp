@@ -1,7 +1,7 @@
 // The daily version check against a real FTP server on 127.0.0.1 (pyftpdlib).
 
-#include "support/FtpTestServer.h"
 #include "update/UpdateCheck.h"
+#include "support/FtpTestServer.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -77,8 +77,8 @@ void UpdateCheckTest::serverAnswers_data()
     QTest::addColumn<int>("offered");
 
     const FtpTestServer::Options normal;
-    QTest::newRow("newer version with a line break") << std::optional(QByteArray("301\r\n"))
-                                                     << normal << 301;
+    QTest::newRow("newer version with a line break")
+        << std::optional(QByteArray("301\r\n")) << normal << 301;
     QTest::newRow("newer version, Unix line break")
         << std::optional(QByteArray("302\nnotes\n")) << normal << 302;
     QTest::newRow("own version") << std::optional(QByteArray("300\r\n")) << normal << 0;

@@ -144,8 +144,8 @@ private:
     QString m_previous;
 };
 
-constexpr auto executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                            QFileDevice::ExeOwner;
+constexpr auto executable =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
 // No to the question, or an offer of 0 (nothing newer, never asked): nothing is written
 // and nothing started.

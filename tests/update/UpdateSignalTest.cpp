@@ -1,8 +1,8 @@
 // The update notice beside the band, offscreen.
 
+#include "update/ui/UpdateSignal.h"
 #include "core/Settings.h"
 #include "support/ScriptedPlatform.h"
-#include "update/ui/UpdateSignal.h"
 
 #include <QLabel>
 #include <QSignalSpy>

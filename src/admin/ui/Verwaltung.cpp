@@ -1,8 +1,8 @@
 #include "admin/ui/Verwaltung.h"
 
 #include "admin/AdminPlacement.h"
-#include "admin/ListLine.h"
 #include "admin/AdminTexts.h"
+#include "admin/ListLine.h"
 #include "core/RecordSet.h"
 #include "core/Settings.h"
 #include "core/ShellRoutines.h"

@@ -41,12 +41,11 @@ About::About(const Settings& settings, Platform& platform, int version, const QR
     large.setPointSizeF(13.5);
     large.setBold(true);
     name->setFont(large);
-    addLine(2, QRect(360, 900, 4680, 300),
-            dialogText(DialogText::Subtitle, settings.Sprache));
+    addLine(2, QRect(360, 900, 4680, 300), dialogText(DialogText::Subtitle, settings.Sprache));
     addLine(3, QRect(360, 1200, 4680, 300), VersionText(version, settings.Sprache));
 
-    QLabel* link = addLine(12, QRect(360, 1800, 4680, 300),
-                           dialogText(DialogText::WebLink, settings.Sprache));
+    QLabel* link =
+        addLine(12, QRect(360, 1800, 4680, 300), dialogText(DialogText::WebLink, settings.Sprache));
     QFont underlined = link->font();
     underlined.setUnderline(true);
     link->setFont(underlined);

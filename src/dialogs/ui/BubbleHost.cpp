@@ -13,8 +13,7 @@
 namespace qb {
 
 BubbleHost::BubbleHost(Platform& platform, QWidget* fallbackAnchor)
-    : m_platform(platform)
-    , m_fallbackAnchor(fallbackAnchor)
+    : m_platform(platform), m_fallbackAnchor(fallbackAnchor)
 {
 }
 
@@ -58,9 +57,8 @@ void BubbleHost::BubbleZeigen(QWidget& anchor, double offsetX, double offsetY, c
 void BubbleHost::show(QWidget* anchor, double offsetX, double offsetY, const QString& text)
 {
     const QPoint origin = anchor ? anchor->frameGeometry().topLeft() : QPoint();
-    const QPoint target(
-        twips::fromPixels(origin.x()) + static_cast<int>(std::nearbyint(offsetX)),
-        twips::fromPixels(origin.y()) + static_cast<int>(std::nearbyint(offsetY)));
+    const QPoint target(twips::fromPixels(origin.x()) + static_cast<int>(std::nearbyint(offsetX)),
+                        twips::fromPixels(origin.y()) + static_cast<int>(std::nearbyint(offsetY)));
 
     m_bubble = new FliegBubble(m_platform, text, target);
     // Transient for its anchor, the window manager keeps the bubble above it: a band that

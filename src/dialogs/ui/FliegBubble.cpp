@@ -31,11 +31,9 @@ QPainterPath facePath(const QRectF& area)
 
 } // namespace
 
-FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target,
-                         QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , m_platform(platform)
-    , m_target(target)
+FliegBubble::FliegBubble(Platform& platform, const QString& text, QPoint target, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_platform(platform), m_target(target)
 {
     setObjectName(QStringLiteral("FliegBubble"));
     setAttribute(Qt::WA_DeleteOnClose);

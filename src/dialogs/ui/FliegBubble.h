@@ -26,8 +26,7 @@ public:
     static constexpr int slideIntervalMs = 10;
 
     // target: where the left and top edges come to rest, twips on the screen.
-    FliegBubble(Platform& platform, const QString& text, QPoint target,
-                QWidget* parent = nullptr);
+    FliegBubble(Platform& platform, const QString& text, QPoint target, QWidget* parent = nullptr);
 
     QPoint targetTwips() const { return m_target; }
     int leftTwips() const { return m_left; }

@@ -31,8 +31,8 @@ QPixmap drawPicture(const QString& subtitle)
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, size.height() / 8, size.width(), size.height() / 4),
-                     Qt::AlignCenter, QStringLiteral("Quillaband"));
+    painter.drawText(QRect(0, size.height() / 8, size.width(), size.height() / 4), Qt::AlignCenter,
+                     QStringLiteral("Quillaband"));
 
     // A band with its date panel, clock panel and a line of notes.
     const int stripTop = size.height() * 5 / 12;

@@ -16,13 +16,12 @@ constexpr int brightWhite = 15;
 } // namespace
 
 InputField::InputField(const QString& objectName, const QString& accepted, int maxLength,
-                         QWidget* parent)
+                       QWidget* parent)
     : QLineEdit(parent)
 {
     setObjectName(objectName);
     setMaxLength(maxLength);
-    const QString pattern =
-        QStringLiteral("[%1]*").arg(QRegularExpression::escape(accepted));
+    const QString pattern = QStringLiteral("[%1]*").arg(QRegularExpression::escape(accepted));
     setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
     setGround(brightWhite);
 }

@@ -15,7 +15,7 @@ class InputField : public QLineEdit
 
 public:
     InputField(const QString& objectName, const QString& accepted, int maxLength,
-                QWidget* parent = nullptr);
+               QWidget* parent = nullptr);
 
 signals:
     void focusLeft();

@@ -37,8 +37,8 @@ Notizen::Notizen(const NoteWindowContext& context, bool bearbeiten, QWidget* par
     NoteForm shown = newNoteForm(today(), m_context.locale);
     if (bearbeiten) {
         RecordSet& notes = m_context.notes;
-        const NoteRow row = NoteRow::fromColumns(
-            [&notes](const QString& column) { return notes.value(column); });
+        const NoteRow row =
+            NoteRow::fromColumns([&notes](const QString& column) { return notes.value(column); });
         if (row.ID)
             m_editId = *row.ID;
         shown = storedNoteForm(row, today(), m_context.locale);
@@ -176,8 +176,8 @@ void Notizen::showError(const QString& text, QWidget* focus)
 void Notizen::speichern()
 {
     NoteForm entries = form();
-    const NoteCheck check = NotizPruefen(
-        entries.draft(), m_context.locale, today(), [this](EditorQuestion question) {
+    const NoteCheck check =
+        NotizPruefen(entries.draft(), m_context.locale, today(), [this](EditorQuestion question) {
             if (editorQuestionBeeps(question))
                 m_context.platform.beep();
             return m_context.platform.showMessage(editorQuestionText(question, m_sprache),
@@ -193,8 +193,11 @@ void Notizen::speichern()
     case NoteCheck::Result::Error:
         showError(editorMessageText(*check.message, m_sprache), focusTarget(check));
         break;
-    case NoteCheck::Result::Declined: break;
-    case NoteCheck::Result::Passed: storeNote(check, entries.notiz); break;
+    case NoteCheck::Result::Declined:
+        break;
+    case NoteCheck::Result::Passed:
+        storeNote(check, entries.notiz);
+        break;
     }
 }
 
@@ -202,7 +205,9 @@ void Notizen::storeNote(const NoteCheck& check, const QString& inhalt)
 {
     const StoreResult stored = NotizSpeichern(m_context.notes, m_editId, inhalt, check.schedule);
     switch (stored.status) {
-    case StoreResult::Status::Stored: accept(); break;
+    case StoreResult::Status::Stored:
+        accept();
+        break;
     case StoreResult::Status::NotFound:
         showError(editorMessageText(EditorMessage::RecordNotFound, m_sprache), nullptr);
         break;
@@ -222,17 +227,28 @@ QWidget* Notizen::focusTarget(const NoteCheck& check) const
     const int rhythm = check.schedule.rhythm;
     const auto row = static_cast<std::size_t>(std::clamp(check.row, 0, 3));
     switch (check.focus) {
-    case EditorField::Notiz: return m_notiz;
-    case EditorField::FromTime: return m_uhrzeit[0];
-    case EditorField::ToTime: return m_uhrzeit[1];
-    case EditorField::Weekdays: return m_woTagChe[0];
-    case EditorField::FirstDate: return firstDateField(rhythm);
-    case EditorField::Weeks: return m_dauerWoc;
-    case EditorField::DayOfMonth: return m_tagZahlMon;
-    case EditorField::Position: return m_moPosOpt[0];
-    case EditorField::YearlyDay: return m_tagZahlJahr[row];
-    case EditorField::YearlyMonth: return m_monatJah[row];
-    case EditorField::DaysInAdvance: return rhythm == 3 ? m_vorherMon : m_vorherJah;
+    case EditorField::Notiz:
+        return m_notiz;
+    case EditorField::FromTime:
+        return m_uhrzeit[0];
+    case EditorField::ToTime:
+        return m_uhrzeit[1];
+    case EditorField::Weekdays:
+        return m_woTagChe[0];
+    case EditorField::FirstDate:
+        return firstDateField(rhythm);
+    case EditorField::Weeks:
+        return m_dauerWoc;
+    case EditorField::DayOfMonth:
+        return m_tagZahlMon;
+    case EditorField::Position:
+        return m_moPosOpt[0];
+    case EditorField::YearlyDay:
+        return m_tagZahlJahr[row];
+    case EditorField::YearlyMonth:
+        return m_monatJah[row];
+    case EditorField::DaysInAdvance:
+        return rhythm == 3 ? m_vorherMon : m_vorherJah;
     }
     return m_notiz;
 }

@@ -60,7 +60,7 @@ private:
     InputField* advanceRow(QVBoxLayout* layout, int label, const QString& name);
     InputField* firstDateRow(QVBoxLayout* layout, int label, const QString& name);
     InputField* field(const QString& name, const QString& accepted, int maxLength,
-                       const QString& accessibleName, QWidget* parent);
+                      const QString& accessibleName, QWidget* parent);
     QString caption(const QString& name) const;
     void place();
 

@@ -77,7 +77,7 @@ QLabel* Notizen::zzzPanel(int number, QWidget* parent)
 }
 
 InputField* Notizen::field(const QString& name, const QString& accepted, int maxLength,
-                            const QString& accessibleName, QWidget* parent)
+                           const QString& accessibleName, QWidget* parent)
 {
     auto* made = new InputField(name, accepted, maxLength, parent);
     made->setAccessibleName(accessibleName);

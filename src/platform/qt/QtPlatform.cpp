@@ -86,23 +86,29 @@ bool QtPlatform::openDocument(const QString& path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::cleanPath(absolute)));
 }
 
-MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon,
-                                      MessageButtons buttons)
+MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     const auto qtIcon = [icon] {
         switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
         }
         return QMessageBox::NoIcon;
     }();
     const auto qtButtons = [buttons] {
         switch (buttons) {
-        case MessageButtons::Ok: return QMessageBox::StandardButtons(QMessageBox::Ok);
-        case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::Ok:
+            return QMessageBox::StandardButtons(QMessageBox::Ok);
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         }
@@ -111,10 +117,14 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon,
     QMessageBox box(qtIcon, QStringLiteral("Quillaband"), text, qtButtons);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (box.exec()) {
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    default: return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
     }
 }
 

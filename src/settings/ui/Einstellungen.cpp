@@ -169,10 +169,9 @@ void Einstellungen::languageReaction(qint16 sprache)
 
 void Einstellungen::showPath()
 {
-    const QString shown =
-        m_working.broadcastPfad.isEmpty()
-            ? SettingsTexts::notSpecified(m_working.Sprache)
-            : m_working.broadcastPfad;
+    const QString shown = m_working.broadcastPfad.isEmpty()
+                              ? SettingsTexts::notSpecified(m_working.Sprache)
+                              : m_working.broadcastPfad;
     m_broadcastPfadPan->setText(shown);
     m_broadcastPfadPan->setAccessibleDescription(shown);
 }

@@ -7,7 +7,8 @@
 namespace qb {
 
 SettingsCommand::SettingsCommand(AppContext& context, Platform& platform, TickerBand& band,
-                                 BubbleHost& bubbles, QuestionHost& questions, PassTest::Pause pause)
+                                 BubbleHost& bubbles, QuestionHost& questions,
+                                 PassTest::Pause pause)
     : m_context(context), m_platform(platform), m_band(band), m_bubbles(bubbles),
       m_questions(questions), m_pause(std::move(pause))
 {

@@ -10,9 +10,7 @@ namespace qb {
 
 TerminalNoticeBoard::TerminalNoticeBoard(const Settings& settings, const Terminal& terminal,
                                          BubbleHost& bubbles)
-    : m_settings(settings)
-    , m_terminal(terminal)
-    , m_bubbles(bubbles)
+    : m_settings(settings), m_terminal(terminal), m_bubbles(bubbles)
 {
 }
 

@@ -26,10 +26,18 @@ BandLayout BandLayout::compute(const Settings& settings, QRect screen, int textH
 
     // Three font sizes place the text at fixed heights instead of the computed one.
     switch (settings.SchriftGroesse) {
-    case 9: layout.textY = 170; break;
-    case 11: layout.textY = 135; break;
-    case 14: layout.textY = 85; break;
-    default: layout.textY = computedTextY(h, textHeight); break;
+    case 9:
+        layout.textY = 170;
+        break;
+    case 11:
+        layout.textY = 135;
+        break;
+    case 14:
+        layout.textY = 85;
+        break;
+    default:
+        layout.textY = computedTextY(h, textHeight);
+        break;
     }
 
     const int w = layout.windowWidth;

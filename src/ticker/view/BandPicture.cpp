@@ -55,8 +55,8 @@ void BandPicture::setContent(const QVector<TickerEntry>& entries, bool trailingS
         text += isolate + entry.text + endIsolate + blank;
         if (i + 1 < entries.size() || trailingSeparator) {
             const QString separator = ProgramValues::Trenner + blank;
-            ranges.append({static_cast<int>(text.size()), static_cast<int>(separator.size()),
-                           true});
+            ranges.append(
+                {static_cast<int>(text.size()), static_cast<int>(separator.size()), true});
             text += separator;
         }
     }
@@ -94,8 +94,7 @@ void BandPicture::setContent(const QVector<TickerEntry>& entries, bool trailingS
                 m_fonts.append(run.rawFont());
             }
             for (qsizetype first = 0; first < indexes.size(); first += glyphsPerPiece) {
-                const qsizetype count = std::min<qsizetype>(glyphsPerPiece,
-                                                            indexes.size() - first);
+                const qsizetype count = std::min<qsizetype>(glyphsPerPiece, indexes.size() - first);
                 Piece piece;
                 piece.font = static_cast<int>(font);
                 piece.flags = run.flags();

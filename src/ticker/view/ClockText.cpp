@@ -41,13 +41,13 @@ QString ClockText::date(const QDateTime& moment, qint16 sprache, const QLocale& 
     const QDate day = moment.date();
     if (sprache == 1) {
         const QChar slash = QLatin1Char('/');
-        return twoDigits(day.month()) + slash + twoDigits(day.day()) + slash
-               + twoDigits(day.year());
+        return twoDigits(day.month()) + slash + twoDigits(day.day()) + slash +
+               twoDigits(day.year());
     }
     if (sprache == 2) {
         const QChar separator = dateSeparator(locale);
-        return twoDigits(day.day()) + separator + twoDigits(day.month()) + separator
-               + twoDigits(day.year());
+        return twoDigits(day.day()) + separator + twoDigits(day.month()) + separator +
+               twoDigits(day.year());
     }
     return {};
 }
@@ -58,13 +58,13 @@ QString ClockText::time(const QDateTime& moment, qint16 sprache, const QLocale& 
     const QChar separator = timeSeparator(locale);
     if (sprache == 1) {
         const int hour12 = clock.hour() % 12 == 0 ? 12 : clock.hour() % 12;
-        return QString::number(hour12) + separator + twoDigits(clock.minute()) + separator
-               + twoDigits(clock.second())
-               + (clock.hour() < 12 ? QStringLiteral(" am") : QStringLiteral(" pm"));
+        return QString::number(hour12) + separator + twoDigits(clock.minute()) + separator +
+               twoDigits(clock.second()) +
+               (clock.hour() < 12 ? QStringLiteral(" am") : QStringLiteral(" pm"));
     }
     if (sprache == 2) {
-        return twoDigits(clock.hour()) + separator + twoDigits(clock.minute()) + separator
-               + twoDigits(clock.second());
+        return twoDigits(clock.hour()) + separator + twoDigits(clock.minute()) + separator +
+               twoDigits(clock.second());
     }
     return {};
 }

@@ -19,12 +19,8 @@ namespace qb {
 
 UpdateCycle::UpdateCycle(AppContext& context, Platform& platform, Clock& clock, Band band,
                          std::function<void()> end)
-    : m_context(context)
-    , m_platform(platform)
-    , m_clock(clock)
-    , m_band(band)
-    , m_end(std::move(end))
-    , m_check(std::make_unique<UpdateCheck>(UpdateAdresse(), ProgramValues::ProgrammVersion))
+    : m_context(context), m_platform(platform), m_clock(clock), m_band(band), m_end(std::move(end)),
+      m_check(std::make_unique<UpdateCheck>(UpdateAdresse(), ProgramValues::ProgrammVersion))
 {
     connect(&band.window, &Terminal::updateCheckDue, this, &UpdateCycle::check);
     connect(&band.window, &Terminal::laidOut, this, &UpdateCycle::follow);

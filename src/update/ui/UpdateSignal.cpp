@@ -12,9 +12,8 @@
 namespace qb {
 
 UpdateSignal::UpdateSignal(const Settings& settings, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
-    , m_settings(settings)
-    , m_platform(platform)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      m_settings(settings), m_platform(platform)
 {
     setObjectName(QStringLiteral("UpdateSignal"));
     setFixedSize(twips::toPixels(widthTwips), twips::toPixels(heightTwips));
