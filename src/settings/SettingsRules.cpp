@@ -104,10 +104,10 @@ std::optional<CheckFailure> checkBeforeSaving(const Settings& working, bool pass
                                               qint16 sprache)
 {
     if (working.sysopStatus && working.passWort.isEmpty() && passwordFieldEnabled)
-        return CheckFailure{SettingsTexts::enterPassword(sprache),
+        return CheckFailure{SettingsTexts::message(SettingsMessage::EnterPassword, sprache),
                             bubbleUnder(zzzPanel1, passwortTex)};
     if (working.broadcastStatus && working.broadcastPfad.isEmpty())
-        return CheckFailure{SettingsTexts::specifyPath(sprache),
+        return CheckFailure{SettingsTexts::message(SettingsMessage::SpecifyPath, sprache),
                             bubbleUnder(zzzPanel2, broadcastPfadPan)};
     return std::nullopt;
 }

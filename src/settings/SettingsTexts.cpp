@@ -94,20 +94,7 @@ const Caption captions[] = {
     {&C::speedVerySlow, {u"Very slow", u"Sehr langsam"}},
 };
 
-// The messages, questions and titles, in the order of Message.
-enum Message {
-    SysopRequired,
-    EnterPassword,
-    SpecifyPath,
-    ResetQuestion,
-    SaveQuestion,
-    PathDialogTitle,
-    PathQuestion,
-    ColourDialogTitle,
-    PassTestTitle,
-    PassTestPrompt,
-    Connecting,
-};
+// In the order of SettingsMessage.
 constexpr TextPaar messages[] = {
     {u"Sysop mode required with enabled broadcast mode.",
      u"Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein."},
@@ -125,7 +112,7 @@ constexpr TextPaar messages[] = {
     {u"Establishing connection to broadcast server ...",
      u"Verbindung mit Broadcast-Server wird hergestellt ..."},
 };
-static_assert(std::size(messages) == Connecting + 1);
+static_assert(std::size(messages) == static_cast<std::size_t>(SettingsMessage::Connecting) + 1);
 
 // The element buttons' captions; elements 3 and 4 share theirs.
 struct ElementCaption
@@ -158,60 +145,18 @@ std::optional<SettingsCaptions> SettingsCaptions::forLanguage(qint16 sprache)
 
 namespace SettingsTexts {
 
-QString sysopRequired(qint16 sprache)
+QString message(SettingsMessage which, qint16 sprache)
 {
-    return pick(messages[SysopRequired], sprache);
-}
-
-QString enterPassword(qint16 sprache)
-{
-    return pick(messages[EnterPassword], sprache);
-}
-
-QString specifyPath(qint16 sprache)
-{
-    return pick(messages[SpecifyPath], sprache);
-}
-
-QString resetQuestion(qint16 sprache)
-{
-    return pick(messages[ResetQuestion], sprache);
-}
-
-QString saveQuestion(qint16 sprache)
-{
-    return pick(messages[SaveQuestion], sprache);
-}
-
-QString pathDialogTitle(qint16 sprache)
-{
-    return pick(messages[PathDialogTitle], sprache);
-}
-
-QString pathQuestion(qint16 sprache)
-{
-    return pick(messages[PathQuestion], sprache);
+    const TextPaar& text = messages[static_cast<std::size_t>(which)];
+    // The connection strip is the band's, not the settings window's: German unless 1.
+    if (which == SettingsMessage::Connecting)
+        return inSprache(text, sprache);
+    return pick(text, sprache);
 }
 
 QString colourDialogTitle(const QString& caption, qint16 sprache)
 {
-    return pick(messages[ColourDialogTitle], sprache).arg(caption);
-}
-
-QString passTestTitle(qint16 sprache)
-{
-    return pick(messages[PassTestTitle], sprache);
-}
-
-QString passTestPrompt(qint16 sprache)
-{
-    return pick(messages[PassTestPrompt], sprache);
-}
-
-QString connecting(qint16 sprache)
-{
-    // The connection strip is the band's, not the settings window's: German unless 1.
-    return inSprache(messages[Connecting], sprache);
+    return message(SettingsMessage::ColourDialogTitle, sprache).arg(caption);
 }
 
 QString notSpecified(qint16 sprache)

@@ -30,18 +30,25 @@ struct SettingsCaptions
 // the connection strip. Each takes the language it is asked in: some follow the window's
 // language, some Sprache in memory. A language other than 1 and 2 gives English, the
 // window's first language; the connection strip's text German.
+// The settings' messages, questions and titles, and those of the password prompt and the
+// connection strip.
+enum class SettingsMessage {
+    SysopRequired,
+    EnterPassword,
+    SpecifyPath,
+    ResetQuestion,
+    SaveQuestion,
+    PathDialogTitle,
+    PathQuestion,
+    ColourDialogTitle,
+    PassTestTitle,
+    PassTestPrompt,
+    Connecting,
+};
+
 namespace SettingsTexts {
 
-QString sysopRequired(qint16 sprache);
-QString enterPassword(qint16 sprache);
-QString specifyPath(qint16 sprache);
-QString resetQuestion(qint16 sprache);
-QString saveQuestion(qint16 sprache);
-QString pathDialogTitle(qint16 sprache);
-QString pathQuestion(qint16 sprache);
-QString passTestTitle(qint16 sprache);
-QString passTestPrompt(qint16 sprache);
-QString connecting(qint16 sprache);
+QString message(SettingsMessage which, qint16 sprache);
 // The path field's caption while no path is set.
 QString notSpecified(qint16 sprache);
 // "Select <caption>" (1) or "<caption> wählen" (2).

@@ -79,27 +79,26 @@ private slots:
             window.show();
             compareShown(window, captions, sprache);
         }
-        using namespace SettingsTexts;
-        const std::pair<QString (*)(qint16), std::pair<const char16_t*, const char16_t*>>
-            messages[] = {
-                {sysopRequired,
-                 {u"Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein.",
-                  u"Sysop mode required with enabled broadcast mode."}},
-                {enterPassword, {u"Bitte Passwort eingeben.", u"Please enter a password."}},
-                {specifyPath,
-                 {u"Bitte einen Pfad zum Broadcaster einstellen.",
-                  u"Please specify a broadcast path."}},
-                {resetQuestion,
-                 {u"Standardwerte wirklich wiederherstellen?", u"Really reset to default values?"}},
-                {saveQuestion, {u"Änderungen speichern?", u"Save changes?"}},
-                {pathDialogTitle, {u"Pfad zum Broadcaster festlegen", u"Set path to broadcaster"}},
-                {pathQuestion,
-                 {u"Broadcast-Pfad muss auf anderen Computer weisen - diesen Pfad wirklich wählen?",
-                  u"Broadcast path has to point at another computer - really set this path?"}},
-            };
-        for (const auto& [text, wording] : messages) {
-            QCOMPARE(text(2), QString::fromUtf16(wording.first));
-            QCOMPARE(text(1), QString::fromUtf16(wording.second));
+        using enum SettingsMessage;
+        const std::pair<SettingsMessage, std::pair<const char16_t*, const char16_t*>> messages[] = {
+            {SysopRequired,
+             {u"Sysop-Status muss bei aktiviertem Broadcasting aktiviert sein.",
+              u"Sysop mode required with enabled broadcast mode."}},
+            {EnterPassword, {u"Bitte Passwort eingeben.", u"Please enter a password."}},
+            {SpecifyPath,
+             {u"Bitte einen Pfad zum Broadcaster einstellen.",
+              u"Please specify a broadcast path."}},
+            {ResetQuestion,
+             {u"Standardwerte wirklich wiederherstellen?", u"Really reset to default values?"}},
+            {SaveQuestion, {u"Änderungen speichern?", u"Save changes?"}},
+            {PathDialogTitle, {u"Pfad zum Broadcaster festlegen", u"Set path to broadcaster"}},
+            {PathQuestion,
+             {u"Broadcast-Pfad muss auf anderen Computer weisen - diesen Pfad wirklich wählen?",
+              u"Broadcast path has to point at another computer - really set this path?"}},
+        };
+        for (const auto& [which, wording] : messages) {
+            QCOMPARE(SettingsTexts::message(which, 2), QString::fromUtf16(wording.first));
+            QCOMPARE(SettingsTexts::message(which, 1), QString::fromUtf16(wording.second));
         }
     }
 

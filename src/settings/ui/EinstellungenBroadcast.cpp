@@ -46,7 +46,7 @@ void Einstellungen::sysopReaction()
 {
     if (!m_skip && m_broadcastStatusChe->isChecked()) {
         m_platform.beep();
-        showMessage(SettingsTexts::sysopRequired(m_working.Sprache));
+        showMessage(SettingsTexts::message(SettingsMessage::SysopRequired, m_working.Sprache));
         receiverReaction(true);
     } else if (m_skip) {
         m_skip = false;
@@ -60,17 +60,17 @@ void Einstellungen::choosePath()
 {
     closeHelp();
     const QString folder = QDir::currentPath();
-    const std::optional<QString> chosen =
-        m_platform.chooseFile(SettingsTexts::pathDialogTitle(m_working.Sprache),
-                              QStringLiteral("qb.kvl"), QStringLiteral("qb.kvl (qb.kvl)"));
+    const std::optional<QString> chosen = m_platform.chooseFile(
+        SettingsTexts::message(SettingsMessage::PathDialogTitle, m_working.Sprache),
+        QStringLiteral("qb.kvl"), QStringLiteral("qb.kvl (qb.kvl)"));
     QDir::setCurrent(folder);
     if (!chosen)
         return;
     const QString path = *chosen;
     if (!liesOnOtherComputer(path)) {
         m_platform.setTopmost(*this, false);
-        const int answer =
-            m_questions.MeldungZeigen(2, SettingsTexts::pathQuestion(m_context.settings.Sprache));
+        const int answer = m_questions.MeldungZeigen(
+            2, SettingsTexts::message(SettingsMessage::PathQuestion, m_context.settings.Sprache));
         m_platform.setTopmost(*this, true);
         if (answer == 2)
             return;

@@ -75,9 +75,9 @@ void Einstellungen::chooseFont()
 
 void Einstellungen::reset()
 {
-    const MessageAnswer answer =
-        m_platform.showMessage(SettingsTexts::resetQuestion(m_context.settings.Sprache),
-                               MessageIcon::Question, MessageButtons::YesNo);
+    const MessageAnswer answer = m_platform.showMessage(
+        SettingsTexts::message(SettingsMessage::ResetQuestion, m_context.settings.Sprache),
+        MessageIcon::Question, MessageButtons::YesNo);
     if (answer == MessageAnswer::No)
         return;
     SettingsRules::resetDisplay(m_working);

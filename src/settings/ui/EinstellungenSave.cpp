@@ -50,8 +50,9 @@ void Einstellungen::closeEvent(QCloseEvent* event)
     bool stay = false;
     bool saved = false;
     if (m_changed) {
-        switch (m_platform.showMessage(SettingsTexts::saveQuestion(m_context.settings.Sprache),
-                                       MessageIcon::Warning, MessageButtons::YesNoCancel)) {
+        switch (m_platform.showMessage(
+            SettingsTexts::message(SettingsMessage::SaveQuestion, m_context.settings.Sprache),
+            MessageIcon::Warning, MessageButtons::YesNoCancel)) {
         case MessageAnswer::Yes:
             saved = speichern();
             stay = !saved;

@@ -34,7 +34,7 @@ NetzConnect::NetzConnect(const Settings& settings, Platform& platform, QWidget* 
 
 QString NetzConnect::text(qint16 sprache)
 {
-    return SettingsTexts::connecting(sprache);
+    return SettingsTexts::message(SettingsMessage::Connecting, sprache);
 }
 
 void NetzConnect::resizeEvent(QResizeEvent* event)

@@ -79,7 +79,7 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
     titelPan->setGeometry(twips::toPixels(QRect(120, 120, 5655, 495)));
     titelPan->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     titelPan->setAlignment(Qt::AlignCenter);
-    titelPan->setText(SettingsTexts::passTestTitle(settings.Sprache));
+    titelPan->setText(SettingsTexts::message(SettingsMessage::PassTestTitle, settings.Sprache));
     titelPan->setAccessibleName(titelPan->text());
     setAccessibleName(titelPan->text());
     // No title text: an empty title would show the program's name instead.
@@ -89,7 +89,7 @@ PassTest::PassTest(const Settings& settings, Platform& platform, const QRect& ba
     zzPanel->setObjectName(QStringLiteral("zzPanel"));
     // Up to the field: the label in the Linux faces is a little wider than planned.
     zzPanel->setGeometry(twips::toPixels(QRect(720, 780, 1860, 315)));
-    zzPanel->setText(SettingsTexts::passTestPrompt(settings.Sprache));
+    zzPanel->setText(SettingsTexts::message(SettingsMessage::PassTestPrompt, settings.Sprache));
 
     m_passText = new QLineEdit(this);
     m_passText->setObjectName(QStringLiteral("PaßText"));
