@@ -101,7 +101,8 @@ private slots:
         m_bubbles.reset();
     }
 
-    // Every control as stored; the load's own reactions leave the changed flag clear.
+    // Every control as stored; the load's own reactions leave the changed flag clear. The
+    // captions: SettingsWordingTest.
     void loadShowsTheStoredSettings()
     {
         memory().Sprache = 2;
@@ -114,7 +115,6 @@ private slots:
         memory().eigeneErlauben = false;
         memory().remoteEinstellungen = true;
         Einstellungen& window = open();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quillaband - Einstellungen"));
         QCOMPARE(window.pos(), QPoint(33, 13));
         QVERIFY(button("SpracheOpt2")->isChecked());
         QVERIFY(button("OnTopChe")->isChecked());
@@ -128,9 +128,7 @@ private slots:
         QVERIFY(!button("BroadcastStatusChe")->isChecked());
         QCOMPARE(find<QLineEdit>("PasswortTex")->text(), QStringLiteral("abc"));
         QCOMPARE(find<QLineEdit>("PasswortTex")->echoMode(), QLineEdit::Password);
-        QCOMPARE(button("BroadcastPfadPan")->text(), QStringLiteral("<< Nicht festgelegt >>"));
         QVERIFY(!button("BroadcastPfadPan")->isEnabled());
-        QCOMPARE(button("SpeichernBef")->text(), QStringLiteral("&Speichern"));
         // The frame is selected: with a margin its button shows at once.
         QCOMPARE(visibleElementButtons(), QStringList{"Rahmenfarbe"});
         QVERIFY(!window.changed());
@@ -297,6 +295,7 @@ private slots:
         memory().zeigDatum = true;
         open();
         auto* preview = m_window->findChild<PreviewPanel*>();
+        QCOMPARE(preview->swatchTwips(2).left(), 75.0);
         QCOMPARE(preview->swatchTwips(3).left(), 1470.0);
         QCOMPARE(preview->swatchTwips(3).width(), 2212.5);
         QCOMPARE(preview->swatchTwips(4).left(), 3682.5);
@@ -524,12 +523,14 @@ private slots:
         auto* one = find<QWidget>("KommentarPan1");
         auto* two = find<QWidget>("KommentarPan2");
         click("HilfePan1");
-        // 1265, 550; 5670 x 2565 twips; the close link at 2145.
+        // 1265, 550; 5670 x 2565 twips; the close link at 2145. The second: 1985, 2860;
+        // 5670 x 3165; its close link at 2745.
         QCOMPARE(one->geometry(), QRect(84, 37, 378, 171));
         QCOMPARE(find<QWidget>("AbbrechenPan1")->y(), 143);
         click("HilfePan2");
         QVERIFY(one->isHidden());
         QCOMPARE(two->geometry(), QRect(132, 191, 378, 211));
+        QCOMPARE(find<QWidget>("AbbrechenPan2")->y(), 183);
         QTest::keyClick(m_window, Qt::Key_Escape);
         QVERIFY(two->isHidden());
         QVERIFY(m_window->isVisible());
