@@ -26,7 +26,7 @@ struct Settings;
 // NotizPan. Timer1 drives it every 50 ms; the popup menu KontextMen (right button, Menu
 // key, Shift+F10) and the keys F1 and Ctrl+N start the commands. Commands whose windows live
 // elsewhere are signals: the connected slot opens the window (modally where the command waits).
-// Terminal.cpp builds and lays it out; TerminalBand.cpp runs the ticks, TerminalCommands.cpp
+// Terminal.cpp builds and lays it out; TerminalTicks.cpp runs the ticks, TerminalCommands.cpp
 // the menu's commands, TerminalEvents.cpp mouse, keys and window events.
 class Terminal : public QWidget
 {
