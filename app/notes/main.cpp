@@ -1,8 +1,8 @@
 // quillaband-notes: the notes of a Quillaband database from the command line.
 
-#include "NotesCommand.h"
 #include "core/ProgramFolders.h"
 #include "core/StartUp.h"
+#include "notes/NotesCommand.h"
 #include "platform/Clock.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "NoteOptions.h"
+#include "notes/NoteOptions.h"
 
 #include "schedule/DateText.h"
 

@@ -1,6 +1,6 @@
-#include "NotesCommand.h"
+#include "notes/NotesCommand.h"
 
-#include "NoteOptions.h"
+#include "notes/NoteOptions.h"
 
 #include "core/AppContext.h"
 #include "core/FileRoutines.h"

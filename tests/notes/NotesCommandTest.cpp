@@ -1,4 +1,4 @@
-#include "NotesCommand.h"
+#include "notes/NotesCommand.h"
 #include "platform/Clock.h"
 #include "support/RawSql.h"
 #include "support/TemplateCopy.h"
