@@ -14,11 +14,13 @@
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "platform/wayland/LayerSurface.h"
 #include "settings/ui/NetzConnect.h"
 #include "settings/ui/SettingsCommand.h"
 #include "ticker/TickerContent.h"
 #include "ticker/TickerTexts.h"
 #include "ticker/ui/BandDock.h"
+#include "ticker/ui/BandLayer.h"
 #include "ticker/ui/Terminal.h"
 #include "ticker/ui/TerminalNoticeBoard.h"
 #include "update/ui/UpdateCycle.h"
@@ -107,18 +109,33 @@ void TickerApplication::showTicker()
         m_context, m_platform, m_clock,
         UpdateCycle::Band{*m_terminal, *m_content, *m_questions, *m_notices},
         [] { QApplication::exit(0); });
-    // The band's window owns its dock.
-    new BandDock(*m_terminal, m_context.settings, m_platform);
+    const bool layered = dockBand();
     m_terminal->show();
     // Once the window manager has shown and activated the band, which raises it: a bubble
     // shown earlier would end up under the band.
-    if (!m_context.settings.erstVorbei && !m_platform.honoursStrut())
+    if (!m_context.settings.erstVorbei && !layered && !m_platform.honoursStrut())
         QTimer::singleShot(dockNoticeDelay, m_terminal.get(), [this] {
             m_notices->showNotice(
                 tickerText(TickerText::NoDock, m_context.settings.Sprache, Otherwise::English));
         });
     if (!m_waitingCommand.isEmpty())
         QTimer::singleShot(0, m_terminal.get(), [this] { runWaitingCommand(); });
+}
+
+bool TickerApplication::dockBand()
+{
+    // The band's window owns its dock. A compositor with a layer shell docks a strip of the
+    // band's own; any other keeps the band's window in its strip by the window manager's
+    // hints, as does a compositor that takes the strip away.
+    std::unique_ptr<LayerSurface> strip = LayerSurface::open(QByteArrayLiteral("quillaband"));
+    if (!strip) {
+        new BandDock(*m_terminal, m_context.settings, m_platform);
+        return false;
+    }
+    auto* layer = new BandLayer(*m_terminal, m_context.settings, std::move(strip));
+    QObject::connect(layer, &BandLayer::lost, m_terminal.get(),
+                     [this] { new BandDock(*m_terminal, m_context.settings, m_platform); });
+    return true;
 }
 
 NoteWindowContext TickerApplication::noteWindowContext() const

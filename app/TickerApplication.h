@@ -46,6 +46,8 @@ public:
     void runCommand(const QString& command);
 
 private:
+    // Docks the band at its edge; true when a layer-shell strip does it.
+    bool dockBand();
     // The content logic raises notices before the band exists to place them.
     void showNetworkNotice(const QString& text) override;
     bool noticeVisible() const override;

@@ -10,6 +10,7 @@ qb_packages=(
     librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
     openssh-server openssh-client sshfs
     libxcb1-dev xterm mutter xwayland clang-format
+    libwayland-dev wayland-protocols libxkbcommon-dev sway grim
 )
 
 qb_install_packages() {

@@ -67,6 +67,8 @@ public:
     const QString& AnzeigeText() const { return m_anzeigeText; }
     // The surface of the ticker band inside NotizPan.
     TickerWindow& ticker() { return *m_ticker; }
+    // NotizPan, the widget that holds the ticker band's surface.
+    QWidget& tickerPanel() { return *m_notizPan; }
 
     // The menu's commands, also for a command handed over from the desktop; each checks
     // the rights as the menu does. False while the settings are open: the menu is shut.

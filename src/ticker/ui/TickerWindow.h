@@ -25,6 +25,7 @@ public:
 
     // Top of the text in logical pixels.
     void setTextTop(int pixels);
+    int textTop() const { return m_textTop; }
 
     // Shows copies of the text whose left ends are at copyX (logical pixels); an empty
     // list clears the band.
