@@ -33,8 +33,7 @@ void global(void* data, wl_registry* registry, uint32_t name, const char* interf
         globals.compositor = static_cast<wl_compositor*>(wl_registry_bind(
             registry, name, &wl_compositor_interface, std::min(version, compositorVersion)));
     } else if (std::strcmp(interface, wl_shm_interface.name) == 0 && !globals.shm) {
-        globals.shm =
-            static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
+        globals.shm = static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
     } else if (std::strcmp(interface, wl_seat_interface.name) == 0 && !globals.seat) {
         globals.seat = static_cast<wl_seat*>(
             wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, seatVersion)));
@@ -135,17 +134,35 @@ void LayerSurface::dock(bool atBottom, int height, bool onTop)
 void LayerSurface::createSurface(bool onTop)
 {
     m_surface = wl_compositor_create_surface(m_globals->compositor);
-    m_layer = zwlr_layer_shell_v1_get_layer_surface(m_globals->layerShell, m_surface, nullptr,
-                                                    layerFor(onTop),
-                                                    objectName().toUtf8().constData());
+    m_layer =
+        zwlr_layer_shell_v1_get_layer_surface(m_globals->layerShell, m_surface, nullptr,
+                                              layerFor(onTop), objectName().toUtf8().constData());
     static const zwlr_layer_surface_v1_listener layerListener = {LayerSurface::configure,
                                                                  LayerSurface::closed};
     zwlr_layer_surface_v1_add_listener(m_layer, &layerListener, this);
+    setKeyboardInteractivity();
+}
+
+void LayerSurface::setKeyboardInteractivity()
+{
     // Keys come after a click on the strip, as in any window; older compositors give none
     // rather than all of them.
-    if (m_globals->layerShellVersion >= onDemandKeysVersion)
-        zwlr_layer_surface_v1_set_keyboard_interactivity(
-            m_layer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND);
+    const bool onDemand = m_takesKeys && m_globals->layerShellVersion >= onDemandKeysVersion;
+    zwlr_layer_surface_v1_set_keyboard_interactivity(
+        m_layer, onDemand ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND
+                          : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+}
+
+void LayerSurface::takeKeys(bool take)
+{
+    if (take == m_takesKeys)
+        return;
+    m_takesKeys = take;
+    if (!m_layer || m_failed)
+        return;
+    setKeyboardInteractivity();
+    wl_surface_commit(m_surface);
+    flush();
 }
 
 void LayerSurface::withdraw()
@@ -260,8 +277,8 @@ bool LayerSurface::makeBuffers()
         each.pixels = static_cast<uchar*>(pixels);
         each.bytes = bytes;
         // XRGB8888 in the machine's order is Qt's RGB32.
-        each.image = QImage(each.pixels, m_size.width(), m_size.height(), stride,
-                            QImage::Format_RGB32);
+        each.image =
+            QImage(each.pixels, m_size.width(), m_size.height(), stride, QImage::Format_RGB32);
     }
     return true;
 }

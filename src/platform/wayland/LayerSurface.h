@@ -40,6 +40,10 @@ public:
     void dock(bool atBottom, int height, bool onTop);
     // Takes the strip off the screen until the next dock.
     void withdraw();
+    // Whether the strip takes the keyboard when it is clicked. A compositor keeps the
+    // keyboard with a strip that has it, even when a new window opens: a strip that gives
+    // it up sends the keys to that window.
+    void takeKeys(bool take);
 
     // The size the compositor gave the strip; empty until it has given one.
     QSize size() const { return m_size; }
@@ -71,6 +75,7 @@ private:
 
     LayerSurface(wl_display* display, std::unique_ptr<WaylandGlobals> globals);
     void createSurface(bool onTop);
+    void setKeyboardInteractivity();
     void destroySurface();
     void destroyBuffers();
     bool makeBuffers();
@@ -95,6 +100,7 @@ private:
     Buffer* m_drawing = nullptr;
     QSize m_size;
     bool m_onTop = true;
+    bool m_takesKeys = true;
     bool m_failed = false;
 };
 

@@ -55,8 +55,7 @@ void showArrow(WaylandInput& input, uint32_t serial)
     wl_surface_commit(input.cursorSurface);
 }
 
-void pointerEnter(void* data, wl_pointer*, uint32_t serial, wl_surface*, wl_fixed_t x,
-                  wl_fixed_t y)
+void pointerEnter(void* data, wl_pointer*, uint32_t serial, wl_surface*, wl_fixed_t x, wl_fixed_t y)
 {
     auto& input = *static_cast<WaylandInput*>(data);
     input.position = pointAt(x, y);
@@ -102,9 +101,9 @@ void keymap(void* data, wl_keyboard*, uint32_t format, int32_t fd, uint32_t size
     if (format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1) {
         void* text = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
         if (text != MAP_FAILED) {
-            xkb_keymap* map = xkb_keymap_new_from_string(input.xkb, static_cast<const char*>(text),
-                                                         XKB_KEYMAP_FORMAT_TEXT_V1,
-                                                         XKB_KEYMAP_COMPILE_NO_FLAGS);
+            xkb_keymap* map =
+                xkb_keymap_new_from_string(input.xkb, static_cast<const char*>(text),
+                                           XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
             munmap(text, size);
             if (map) {
                 xkb_state_unref(input.keys);
@@ -147,10 +146,9 @@ void key(void* data, wl_keyboard*, uint32_t, uint32_t, uint32_t code, uint32_t s
     const int qtKey = qtKeyForKeysym(xkb_state_key_get_one_sym(input.keys, xkbCode));
     char text[16] = {};
     xkb_state_key_get_utf8(input.keys, xkbCode, text, sizeof text);
-    post(input.owner, [&owner = input.owner, qtKey, modifiers = modifiersOf(input.keys),
-                       typed = QString::fromUtf8(text)] {
-        emit owner.keyPressed(qtKey, modifiers, typed);
-    });
+    post(input.owner,
+         [&owner = input.owner, qtKey, modifiers = modifiersOf(input.keys),
+          typed = QString::fromUtf8(text)] { emit owner.keyPressed(qtKey, modifiers, typed); });
 }
 
 void modifiers(void* data, wl_keyboard*, uint32_t, uint32_t depressed, uint32_t latched,

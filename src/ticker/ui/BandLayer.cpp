@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleHints>
@@ -27,6 +28,8 @@ BandLayer::BandLayer(Terminal& terminal, const Settings& settings,
 {
     terminal.setAttribute(Qt::WA_DontShowOnScreen);
     terminal.installEventFilter(this);
+    for (QMenu* menu : terminal.findChildren<QMenu*>())
+        menu->installEventFilter(this);
     connect(&terminal, &Terminal::laidOut, this, &BandLayer::dock);
     connect(&terminal.Timer1(), &QTimer::timeout, this, &BandLayer::paintFrame);
     connect(&m_refresh, &QTimer::timeout, this, &BandLayer::refresh);
@@ -47,6 +50,8 @@ bool BandLayer::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == &m_terminal && event->type() == QEvent::Hide) {
         m_docked = false;
         m_strip->withdraw();
+    } else if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        keepOutOfStrip(*static_cast<QWidget*>(watched));
     }
     return QObject::eventFilter(watched, event);
 }
@@ -69,6 +74,8 @@ void BandLayer::dock()
 
 void BandLayer::refresh()
 {
+    // A window of the band's commands gets the keys the strip would keep.
+    m_strip->takeKeys(!QApplication::activeModalWidget());
     if (m_docked && onTop() != m_dockedOnTop)
         dock();
     if (!m_terminal.Timer1().isActive())
@@ -94,6 +101,21 @@ void BandLayer::paintFrame()
     ticker.picture().paint(painter, ticker.copies(), QRect(QPoint(), area.size()));
     painter.end();
     m_strip->present();
+}
+
+void BandLayer::keepOutOfStrip(QWidget& menu) const
+{
+    // The strip lies above the program's other windows: a menu opened where the band was
+    // clicked would hide its first entries under it, so it opens beside the strip.
+    const QRect strip(m_terminal.mapToGlobal(QPoint()), m_terminal.size());
+    QRect place = menu.geometry();
+    if (!place.intersects(strip))
+        return;
+    if (m_settings.dockPos != 0)
+        place.moveBottom(strip.top() - 1);
+    else
+        place.moveTop(strip.bottom() + 1);
+    menu.move(place.topLeft());
 }
 
 std::pair<QObject*, QPointF> BandLayer::target(QPoint at) const
@@ -152,8 +174,10 @@ void BandLayer::move(QPoint at)
 
 void BandLayer::key(int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
-    if (QApplication::activeModalWidget())
+    if (QApplication::activeModalWidget()) {
+        m_strip->takeKeys(false);
         return;
+    }
     QWidget* popup = QApplication::activePopupWidget();
     QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
     QCoreApplication::sendEvent(popup ? popup : static_cast<QWidget*>(&m_terminal), &event);

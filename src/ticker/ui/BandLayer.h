@@ -46,6 +46,7 @@ private:
     void button(QPoint at, Qt::MouseButton button, bool pressed);
     void move(QPoint at);
     void key(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    void keepOutOfStrip(QWidget& menu) const;
     void sendMouse(QEvent::Type type, QPoint at, Qt::MouseButton button);
     // The object under a point of the band, and the point in that object's coordinates.
     std::pair<QObject*, QPointF> target(QPoint at) const;
