@@ -127,7 +127,11 @@ bool TickerApplication::dockBand()
     // The band's window owns its dock. A compositor with a layer shell docks a strip of the
     // band's own; any other keeps the band's window in its strip by the window manager's
     // hints, as does a compositor that takes the strip away.
-    std::unique_ptr<LayerSurface> strip = LayerSurface::open(QByteArrayLiteral("quillaband"));
+    // The strip stands in for the band's window on XWayland; a Wayland or an offscreen
+    // platform of Qt's own has no use for it.
+    std::unique_ptr<LayerSurface> strip = QGuiApplication::platformName() == QLatin1String("xcb")
+                                              ? LayerSurface::open(QByteArrayLiteral("quillaband"))
+                                              : nullptr;
     if (!strip) {
         new BandDock(*m_terminal, m_context.settings, m_platform);
         return false;

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# The band under sway (wlroots), headless, started as a desktop session starts programs (with
+# the session's WAYLAND_DISPLAY and XWayland's DISPLAY):
+#   sway_test.sh BIN_DIR POINTER_TOOL
+# At the top and at the bottom the workspace leaves the band's strip free, sway's tree holds
+# no window of the band and a screenshot shows the band at its edge. At the top a right click
+# opens the menu below the strip, a double click the notes administration, and Ctrl+N typed
+# after a click the note editor, which then takes the keys. sway refuses to run as root: run
+# as root, the script runs itself again as the unprivileged account qb-e2e. Exits 77
+# (skipped) without sway, grim, wtype or Xwayland.
+set -uo pipefail
+[[ $# -eq 2 ]] || { echo "usage: sway_test.sh BIN_DIR POINTER_TOOL" >&2; exit 2; }
+for program in sway swaymsg grim wtype Xwayland; do
+    command -v "$program" >/dev/null || { echo "SKIP: $program is not installed"; exit 77; }
+done
+if [[ $(id -u) -eq 0 ]]; then
+    # XWayland's socket folder, as the X servers of the other tests make it: made by another
+    # account, it would be refused by every X server but that account's.
+    [[ -d /tmp/.X11-unix ]] || install -d -m 1777 /tmp/.X11-unix
+    id qb-e2e >/dev/null 2>&1 || useradd --system --create-home --home-dir /var/lib/qb-e2e \
+        --shell /usr/sbin/nologin qb-e2e || { echo "FAIL: cannot add the account qb-e2e"; exit 1; }
+    exec runuser -u qb-e2e -- env PATH="$PATH" bash "$0" "$(realpath "$1")" "$(realpath "$2")"
+fi
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
+POINTER_TOOL=$2
+SHOTS=$(mktemp -d /tmp/qb-e2e.XXXXXX)
+on_exit '[[ -n ${SHOTS_KEPT:-}${QB_E2E_KEEP_SHOTS:-} ]] || rm -rf "$SHOTS"'
+# A copy of the program: a build tree keeps its state files beside the program, and the
+# build folder belongs to another account.
+BIN_DIR=$SHOTS/bin
+mkdir "$BIN_DIR" && cp -R "$1"/quillaband "$1"/quillaband-notes "$1"/org.kvl "$1"/*.htm "$1"/help \
+    "$BIN_DIR" || fail "cannot copy the program from $1"
+band_prepare
+unset QT_QPA_PLATFORM # the program chooses, as in a desktop session
+band_note "Docked by the layer shell"
+
+printf '%s\n' 'output HEADLESS-1 resolution 1920x1080 position 0 0' 'xwayland enable' \
+    >"$SHOTS/sway.config"
+WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    sway -c "$SHOTS/sway.config" >"$SHOTS/sway.log" 2>&1 &
+on_exit "stop_process $!"
+sway_socket() { export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n 1); }
+wait_until 20 eval 'sway_socket && [[ -n $SWAYSOCK ]] && swaymsg -t get_version >/dev/null 2>&1' ||
+    fail "sway did not start: $(tail -n 5 "$SHOTS/sway.log")"
+export WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-* | grep -v lock | head -n 1)")
+# Without input devices the seat has no pointer: the tool gives it one.
+coproc POINTER { exec "$POINTER_TOOL"; }
+on_exit "stop_process $POINTER_PID"
+read -r -t 10 ready <&"${POINTER[0]}" && [[ $ready == ready ]] || fail "no virtual pointer"
+
+# The focused workspace's place: "x y width height".
+workspace_rect() {
+    swaymsg -t get_workspaces -r | python3 -c 'import json, sys
+w = [w for w in json.load(sys.stdin) if w["focused"]][0]["rect"]
+print(w["x"], w["y"], w["width"], w["height"])'
+}
+# The titles of the windows in sway's tree, one per line.
+window_titles() {
+    swaymsg -t get_tree -r | python3 -c 'import json, sys
+def walk(node):
+    if node.get("pid"):
+        print(node.get("name") or "")
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))'
+}
+# colour_at FILE X Y
+colour_at() { convert "$1" -format "%[pixel:p{$2,$3}]" info: | sed 's/^s//'; }
+click() {
+    swaymsg seat seat0 cursor set "$1" "$2" >/dev/null &&
+        swaymsg seat seat0 cursor press "$3" >/dev/null && swaymsg seat seat0 cursor release "$3" >/dev/null
+}
+# Whether a window of the program narrower than the band is shown on XWayland: the menu.
+menu_window() {
+    local id
+    for id in $(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) "Quillaband": ("quillaband".*  \([0-9]*\)x[0-9]*+.*/\1 \2/p' |
+        awk '$2 < 1920 { print $1 }'); do
+        xwininfo -id "$id" | grep -q 'Map State: IsViewable' && return 0
+    done
+    return 1
+}
+
+start_sway_band() {
+    swaymsg exec "cd '$BIN_DIR' && exec ./quillaband >'$HOME/band.log' 2>&1" >/dev/null
+    wait_until 20 eval 'BAND_PID=$(pgrep -u "$(id -u)" -x quillaband)' ||
+        fail "the band did not start"
+    on_exit "stop_process $BAND_PID"
+}
+
+# check_input STRIP: the menu, a double click and the keys on a band at the top.
+check_input() {
+    local middle=$(($1 / 2))
+    export DISPLAY=$(tr '\0' '\n' </proc/"$BAND_PID"/environ | sed -n 's/^DISPLAY=//p')
+    click 700 $middle button3
+    wait_until 5 menu_window || fail "no menu after a right click"
+    grim "$SHOTS/sway-menu.png"
+    [[ $(colour_at "$SHOTS/sway-menu.png" 720 $(($1 + 8))) == 'rgb(255,255,255)' ]] ||
+        fail "the menu does not open below the strip (see sway-menu.png)"
+    click 1500 $middle button1
+    wait_until 5 eval '! menu_window' || fail "a click on the strip left the menu open"
+    click 1500 $middle button1 && click 1500 $middle button1
+    wait_until 5 eval 'window_titles | grep -q "Notes administration"' ||
+        fail "no administration after a double click: $(window_titles)"
+    wtype -s 500 -k Escape
+    wait_until 5 eval '[[ -z $(window_titles) ]]' || fail "the administration did not get Escape"
+    click 1500 $middle button1
+    wtype -s 500 -M ctrl n -m ctrl
+    wait_until 5 eval 'window_titles | grep -q "Edit note"' ||
+        fail "no note editor after Ctrl+N: $(window_titles)"
+}
+
+BAND_COLOUR='rgb(160,160,255)' # the ticker band's default background
+for dock in 0 1; do
+    band_setting dockPos $dock
+    start_sway_band
+    wait_until 20 eval 'read -r x y width height < <(workspace_rect); ((height < 1080))' ||
+        fail "dockPos $dock: the workspace still covers the screen ($x $y ${width}x$height)"
+    strip=$((1080 - height))
+    expected_y=$((dock ? 0 : strip))
+    ((x == 0 && width == 1920 && y == expected_y && strip >= 20 && strip <= 60)) ||
+        fail "dockPos $dock: workspace at $x,$y ${width}x$height"
+    echo "dockPos $dock: workspace $x $y ${width}x$height, strip $strip px"
+    [[ -z $(window_titles) ]] || fail "dockPos $dock: sway manages windows: $(window_titles)"
+    top=$((dock ? 1080 - strip : 0))
+    grim "$SHOTS/sway-$dock.png" || fail "no screenshot"
+    [[ $(colour_at "$SHOTS/sway-$dock.png" 1500 $((top + strip / 2))) == "$BAND_COLOUR" ]] ||
+        fail "dockPos $dock: no band in its strip (see sway-$dock.png)"
+    outside=$((dock ? top - 5 : strip + 5))
+    [[ $(colour_at "$SHOTS/sway-$dock.png" 1500 $outside) != "$BAND_COLOUR" ]] ||
+        fail "dockPos $dock: the band reaches beyond its strip"
+    ((dock == 0)) && check_input "$strip"
+    stop_process "$BAND_PID"
+done
+echo "PASS: sway"
