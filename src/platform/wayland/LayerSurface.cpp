@@ -202,7 +202,14 @@ void LayerSurface::configure(void* data, zwlr_layer_surface_v1* layer, uint32_t 
 void LayerSurface::closed(void* data, zwlr_layer_surface_v1*)
 {
     auto& self = *static_cast<LayerSurface*>(data);
-    QMetaObject::invokeMethod(&self, &LayerSurface::fail, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &self,
+        [&self] {
+            self.destroySurface();
+            self.flush();
+            emit self.withdrawn();
+        },
+        Qt::QueuedConnection);
 }
 
 QImage* LayerSurface::nextFrame()

@@ -60,7 +60,10 @@ signals:
     void pointerLeft();
     // A key went down; key is a Qt::Key.
     void keyPressed(int key, Qt::KeyboardModifiers modifiers, const QString& text);
-    // The compositor took the strip away for good or the connection broke.
+    // The compositor took the strip off the screen (its output went): a new dock asks for
+    // a place again.
+    void withdrawn();
+    // The connection to the compositor broke.
     void lost();
 
 private:

@@ -19,6 +19,8 @@ namespace {
 // While nothing else moves the band (a window of its commands is open), its clock and
 // layer are looked at this often.
 constexpr int refreshInterval = 250;
+// A strip the compositor took away asks for a place again after this long.
+constexpr int redockDelay = 1000;
 
 } // namespace
 
@@ -38,6 +40,11 @@ BandLayer::BandLayer(Terminal& terminal, const Settings& settings,
     connect(m_strip.get(), &LayerSurface::pointerButton, this, &BandLayer::button);
     connect(m_strip.get(), &LayerSurface::pointerMoved, this, &BandLayer::move);
     connect(m_strip.get(), &LayerSurface::keyPressed, this, &BandLayer::key);
+    connect(m_strip.get(), &LayerSurface::withdrawn, this, [this] {
+        // Docked again on the output the compositor chooses, once it has one.
+        m_docked = false;
+        QTimer::singleShot(redockDelay, this, &BandLayer::dock);
+    });
     connect(m_strip.get(), &LayerSurface::lost, this, &BandLayer::giveUp);
 }
 

@@ -30,8 +30,8 @@ public:
     ~BandLayer() override;
 
 signals:
-    // The compositor took the strip away: the band's window is back on the screen's
-    // terms, to be docked by other means.
+    // The connection to the compositor broke: the band's window is back on the screen, to
+    // be docked by the window manager's means.
     void lost();
 
 protected:
