@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,6 +72,7 @@ bool BandLayer::onTop() const
 
 void BandLayer::dock()
 {
+    m_panelsKey.clear(); // a new layout: the panels are rendered again
     if (!m_terminal.isVisible())
         return;
     m_docked = true;
@@ -94,9 +96,8 @@ void BandLayer::paintFrame()
     QImage* frame = m_docked ? m_strip->nextFrame() : nullptr;
     if (!frame)
         return;
-    frame->fill(m_terminal.palette().window().color());
     QPainter painter(frame);
-    m_terminal.render(&painter);
+    painter.drawImage(0, 0, panels());
     // The ticker band is a window of its own that the widgets' rendering leaves out: its
     // picture is painted where its panel lies.
     const QWidget& panel = m_terminal.tickerPanel();
@@ -123,6 +124,24 @@ void BandLayer::keepOutOfStrip(QWidget& menu) const
     else
         place.moveTop(strip.bottom() + 1);
     menu.move(place.topLeft());
+}
+
+const QImage& BandLayer::panels()
+{
+    // Rendering the widgets is the dearest part of a frame, and they change about once a
+    // second: they are rendered again when a text, a state or the layout changed.
+    QString key;
+    for (const QLabel* label : m_terminal.findChildren<QLabel*>())
+        key += label->text() + QLatin1Char(label->isEnabled() ? '1' : '0') +
+               QLatin1Char(label->isVisible() ? '1' : '0');
+    if (key != m_panelsKey || m_panels.size() != m_strip->size()) {
+        m_panelsKey = key;
+        m_panels = QImage(m_strip->size(), QImage::Format_RGB32);
+        m_panels.fill(m_terminal.palette().window().color());
+        QPainter painter(&m_panels);
+        m_terminal.render(&painter);
+    }
+    return m_panels;
 }
 
 std::pair<QObject*, QPointF> BandLayer::target(QPoint at) const

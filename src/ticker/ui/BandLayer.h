@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
@@ -41,6 +42,8 @@ private:
     bool onTop() const;
     void dock();
     void paintFrame();
+    // The band's widgets as the strip shows them, the ticker band aside.
+    const QImage& panels();
     // Ticks that do not run while a window of the band's commands is open.
     void refresh();
     void button(QPoint at, Qt::MouseButton button, bool pressed);
@@ -56,6 +59,8 @@ private:
     const Settings& m_settings;
     std::unique_ptr<LayerSurface> m_strip;
     QTimer m_refresh;
+    QImage m_panels;
+    QString m_panelsKey;
     bool m_docked = false;
     bool m_dockedOnTop = false;
     Qt::MouseButtons m_buttons;
