@@ -17,6 +17,10 @@
 #
 # Goals: at most 0.40 % of one core for the program, at most 0.27 % for the X server, at
 # most 28.5 MB resident.
+#
+# COMPOSITOR=sway measures the band as a layer-shell strip under sway, headless, and sway in
+# place of the X server; there is no floor then (run as root, the script runs itself again
+# as an unprivileged account, as sway asks).
 set -uo pipefail
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -36,7 +40,9 @@ cpu_ns() {
 
 status_kb() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
 
-percent() { awk -v ns="$1" -v seconds="$2" 'BEGIN { printf "%.3f", ns / 1e7 / seconds }'; }
+percent() { # "-" for a period not measured (no floor under sway)
+    awk -v ns="$1" -v seconds="$2" 'BEGIN { if (seconds > 0) printf "%.3f", ns / 1e7 / seconds; else print "-" }'
+}
 
 # measure PID SECONDS: after the settling time, sets PROGRAM_NS, X_NS, ELAPSED, RSS_KB,
 # PEAK_KB.
@@ -44,11 +50,11 @@ measure() {
     sleep "$SETTLE"
     local band_before x_before start
     band_before=$(cpu_ns "$1")
-    x_before=$(cpu_ns "$X_PID")
+    x_before=$(cpu_ns "$SERVER_PID")
     start=$(date +%s.%N)
     sleep "$2"
     PROGRAM_NS=$(($(cpu_ns "$1") - band_before))
-    X_NS=$(($(cpu_ns "$X_PID") - x_before))
+    X_NS=$(($(cpu_ns "$SERVER_PID") - x_before))
     ELAPSED=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')
     RSS_KB=$(status_kb "$1" VmRSS)
     PEAK_KB=$(status_kb "$1" VmHWM)
@@ -69,9 +75,18 @@ many_notes() {
     band_setting broadcastPfad "'$broadcaster'"
 }
 
-x_session_start "$1"
-[[ -x $BIN_DIR/band_floor ]] || fail "band_floor missing in $BIN_DIR"
-band_prepare
+if [[ ${COMPOSITOR:-} == sway ]]; then
+    source "$E2E/sway_session.sh"
+    sway_session_require
+    sway_session_account "$@"
+    sway_session_start "$1"
+    SERVER_PID=$SWAY_PID SERVER="compositor CPU:"
+else
+    x_session_start "$1"
+    [[ -x $BIN_DIR/band_floor ]] || fail "band_floor missing in $BIN_DIR"
+    band_prepare
+    SERVER_PID=$X_PID SERVER="X server CPU:"
+fi
 long_note="Measuring the band:"
 for i in $(seq 1 60); do long_note+=" word$i"; done
 if [[ -n ${MEASURE_NOTES:-} ]]; then
@@ -83,7 +98,7 @@ fi
 # One round measures the band, then the floor; ROUNDS alternate them, so that a drift of
 # the machine's load shows in both. The figures add up over the rounds; memory is the
 # last round's.
-band=(0 0 0) floor=(0 0 0)
+band=(0 0 0 0 0) floor=(0 0 0 0 0)
 add_up() { # ARRAY: adds this measure's CPU time and period, keeps its memory
     local -n sum=$1
     sum=($((sum[0] + PROGRAM_NS)) $((sum[1] + X_NS))
@@ -91,6 +106,13 @@ add_up() { # ARRAY: adds this measure's CPU time and period, keeps its memory
         "$RSS_KB" "$PEAK_KB")
 }
 for round in $(seq 1 "${ROUNDS:-1}"); do
+    if [[ ${COMPOSITOR:-} == sway ]]; then
+        start_sway_band
+        measure "$BAND_PID" "$PERIOD"
+        add_up band
+        stop_process "$BAND_PID"
+        continue
+    fi
     band_start
     measure "$BAND_PID" "$PERIOD"
     add_up band
@@ -114,7 +136,7 @@ report() { # NAME NS ELAPSED FLOOR_NS FLOOR_ELAPSED
 echo "period:           ${band[2]} s for the band, ${floor[2]} s for the floor" \
     "in ${ROUNDS:-1} round(s) (after ${SETTLE} s settling each)"
 report "program CPU:" "${band[0]}" "${band[2]}" "${floor[0]}" "${floor[2]}"
-report "X server CPU:" "${band[1]}" "${band[2]}" "${floor[1]}" "${floor[2]}"
+report "$SERVER" "${band[1]}" "${band[2]}" "${floor[1]}" "${floor[2]}"
 printf '%-17s %5.1f MB  floor %5.1f MB  ratio %s  (peak %s kB, floor peak %s kB)\n' \
     "program resident:" "$(awk -v k="${band[3]}" 'BEGIN { print k / 1024 }')" \
     "$(awk -v k="${floor[3]}" 'BEGIN { print k / 1024 }')" "$(ratio "${band[3]}" "${floor[3]}")" \

@@ -5,44 +5,19 @@
 # At the top and at the bottom the workspace leaves the band's strip free, sway's tree holds
 # no window of the band and a screenshot shows the band at its edge. At the top a right click
 # opens the menu below the strip, a double click the notes administration, and Ctrl+N typed
-# after a click the note editor, which then takes the keys. sway refuses to run as root: run
-# as root, the script runs itself again as the unprivileged account qb-e2e. Exits 77
-# (skipped) without sway, grim, wtype or Xwayland.
+# after a click the note editor, which then takes the keys. Run as root, the script runs
+# itself again as an unprivileged account. Exits 77 (skipped) without sway, grim, wtype or
+# Xwayland.
 set -uo pipefail
 [[ $# -eq 2 ]] || { echo "usage: sway_test.sh BIN_DIR POINTER_TOOL" >&2; exit 2; }
-for program in sway swaymsg grim wtype Xwayland; do
-    command -v "$program" >/dev/null || { echo "SKIP: $program is not installed"; exit 77; }
-done
-if [[ $(id -u) -eq 0 ]]; then
-    # XWayland's socket folder, as the X servers of the other tests make it: made by another
-    # account, it would be refused by every X server but that account's.
-    [[ -d /tmp/.X11-unix ]] || install -d -m 1777 /tmp/.X11-unix
-    id qb-e2e >/dev/null 2>&1 || useradd --system --create-home --home-dir /var/lib/qb-e2e \
-        --shell /usr/sbin/nologin qb-e2e || { echo "FAIL: cannot add the account qb-e2e"; exit 1; }
-    exec runuser -u qb-e2e -- env PATH="$PATH" bash "$0" "$(realpath "$1")" "$(realpath "$2")"
-fi
-source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
+HERE=$(dirname "${BASH_SOURCE[0]}")
+source "$HERE/x_session.sh"
+source "$HERE/sway_session.sh"
+sway_session_require grim wtype
+sway_session_account "$@"
 POINTER_TOOL=$2
-SHOTS=$(mktemp -d /tmp/qb-e2e.XXXXXX)
-on_exit '[[ -n ${SHOTS_KEPT:-}${QB_E2E_KEEP_SHOTS:-} ]] || rm -rf "$SHOTS"'
-# A copy of the program: a build tree keeps its state files beside the program, and the
-# build folder belongs to another account.
-BIN_DIR=$SHOTS/bin
-mkdir "$BIN_DIR" && cp -R "$1"/quillaband "$1"/quillaband-notes "$1"/org.kvl "$1"/*.htm "$1"/help \
-    "$BIN_DIR" || fail "cannot copy the program from $1"
-band_prepare
-unset QT_QPA_PLATFORM # the program chooses, as in a desktop session
+sway_session_start "$1"
 band_note "Docked by the layer shell"
-
-printf '%s\n' 'output HEADLESS-1 resolution 1920x1080 position 0 0' 'xwayland enable' \
-    >"$SHOTS/sway.config"
-WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-    sway -c "$SHOTS/sway.config" >"$SHOTS/sway.log" 2>&1 &
-on_exit "stop_process $!"
-sway_socket() { export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n 1); }
-wait_until 20 eval 'sway_socket && [[ -n $SWAYSOCK ]] && swaymsg -t get_version >/dev/null 2>&1' ||
-    fail "sway did not start: $(tail -n 5 "$SHOTS/sway.log")"
-export WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-* | grep -v lock | head -n 1)")
 # Without input devices the seat has no pointer: the tool gives it one.
 coproc POINTER { exec "$POINTER_TOOL"; }
 on_exit "stop_process $POINTER_PID"
@@ -80,12 +55,6 @@ menu_window() {
     return 1
 }
 
-start_sway_band() {
-    swaymsg exec "cd '$BIN_DIR' && exec ./quillaband >'$HOME/band.log' 2>&1" >/dev/null
-    wait_until 20 eval 'BAND_PID=$(pgrep -u "$(id -u)" -x quillaband)' ||
-        fail "the band did not start"
-    on_exit "stop_process $BAND_PID"
-}
 
 # check_input STRIP: the menu, a double click and the keys on a band at the top.
 check_input() {

@@ -224,13 +224,19 @@ QImage* LayerSurface::nextFrame()
     return m_drawing ? &m_drawing->image : nullptr;
 }
 
-void LayerSurface::present()
+void LayerSurface::present(const QRect& damage)
 {
     if (!m_drawing)
         return;
     m_drawing->busy = true;
     wl_surface_attach(m_surface, m_drawing->buffer, 0, 0);
-    wl_surface_damage(m_surface, 0, 0, m_size.width(), m_size.height());
+    // The buffer's pixels are the surface's: a compositor too old for buffer damage takes
+    // the same place in surface coordinates.
+    if (wl_surface_get_version(m_surface) >= WL_SURFACE_DAMAGE_BUFFER_SINCE_VERSION)
+        wl_surface_damage_buffer(m_surface, damage.x(), damage.y(), damage.width(),
+                                 damage.height());
+    else
+        wl_surface_damage(m_surface, damage.x(), damage.y(), damage.width(), damage.height());
     static const wl_callback_listener frameListener = {LayerSurface::frameDone};
     m_frame = wl_surface_frame(m_surface);
     wl_callback_add_listener(m_frame, &frameListener, this);

@@ -48,9 +48,10 @@ public:
     // The size the compositor gave the strip; empty until it has given one.
     QSize size() const { return m_size; }
     // The image of the next frame, of size(); null while the last frame is still being
-    // shown or the strip has no size yet. present() shows it.
+    // shown or the strip has no size yet. present() shows it; only the damaged part differs
+    // from the frame shown before.
     QImage* nextFrame();
-    void present();
+    void present(const QRect& damage);
 
 signals:
     // The strip has a new size: a frame is wanted.

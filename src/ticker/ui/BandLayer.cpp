@@ -30,6 +30,7 @@ BandLayer::BandLayer(Terminal& terminal, const Settings& settings,
     : QObject(&terminal), m_terminal(terminal), m_settings(settings), m_strip(std::move(strip))
 {
     terminal.setAttribute(Qt::WA_DontShowOnScreen);
+    terminal.ticker().setPainting(false);
     terminal.installEventFilter(this);
     for (QMenu* menu : terminal.findChildren<QMenu*>())
         menu->installEventFilter(this);
@@ -96,8 +97,9 @@ void BandLayer::paintFrame()
     QImage* frame = m_docked ? m_strip->nextFrame() : nullptr;
     if (!frame)
         return;
+    const bool panelsChanged = renderPanels();
     QPainter painter(frame);
-    painter.drawImage(0, 0, panels());
+    painter.drawImage(0, 0, m_panels);
     // The ticker band is a window of its own that the widgets' rendering leaves out: its
     // picture is painted where its panel lies.
     const QWidget& panel = m_terminal.tickerPanel();
@@ -108,7 +110,8 @@ void BandLayer::paintFrame()
     ticker.picture().setGeometry(area.size(), ticker.textTop(), frame->devicePixelRatio());
     ticker.picture().paint(painter, ticker.copies(), QRect(QPoint(), area.size()));
     painter.end();
-    m_strip->present();
+    // The compositor takes again only what changed since the last frame.
+    m_strip->present(panelsChanged ? frame->rect() : area);
 }
 
 void BandLayer::keepOutOfStrip(QWidget& menu) const
@@ -126,22 +129,25 @@ void BandLayer::keepOutOfStrip(QWidget& menu) const
     menu.move(place.topLeft());
 }
 
-const QImage& BandLayer::panels()
+bool BandLayer::renderPanels()
 {
     // Rendering the widgets is the dearest part of a frame, and they change about once a
     // second: they are rendered again when a text, a state or the layout changed.
+    // Hidden labels (those that measure the text) are left out.
     QString key;
-    for (const QLabel* label : m_terminal.findChildren<QLabel*>())
-        key += label->text() + QLatin1Char(label->isEnabled() ? '1' : '0') +
-               QLatin1Char(label->isVisible() ? '1' : '0');
+    for (const QLabel* label : m_terminal.findChildren<QLabel*>()) {
+        if (label->isVisible())
+            key += label->text() + QLatin1Char(label->isEnabled() ? '1' : '0');
+    }
     if (key != m_panelsKey || m_panels.size() != m_strip->size()) {
         m_panelsKey = key;
         m_panels = QImage(m_strip->size(), QImage::Format_RGB32);
         m_panels.fill(m_terminal.palette().window().color());
         QPainter painter(&m_panels);
         m_terminal.render(&painter);
+        return true;
     }
-    return m_panels;
+    return false;
 }
 
 std::pair<QObject*, QPointF> BandLayer::target(QPoint at) const
@@ -215,6 +221,7 @@ void BandLayer::giveUp()
     const bool shown = m_terminal.isVisible();
     m_terminal.hide();
     m_terminal.setAttribute(Qt::WA_DontShowOnScreen, false);
+    m_terminal.ticker().setPainting(true);
     emit lost();
     if (shown)
         m_terminal.show();

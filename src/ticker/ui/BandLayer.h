@@ -42,8 +42,9 @@ private:
     bool onTop() const;
     void dock();
     void paintFrame();
-    // The band's widgets as the strip shows them, the ticker band aside.
-    const QImage& panels();
+    // Renders the band's widgets (the ticker band aside) into m_panels when they changed;
+    // true when it did.
+    bool renderPanels();
     // Ticks that do not run while a window of the band's commands is open.
     void refresh();
     void button(QPoint at, Qt::MouseButton button, bool pressed);

@@ -44,7 +44,7 @@ void TickerWindow::showCopies(const QVector<int>& copyX)
 {
     const int shift = uniformShift(m_copyX, copyX);
     m_copyX = copyX;
-    if (!isExposed())
+    if (!isExposed() || !m_painting)
         return; // painted in full when it is exposed
     // The same picture moved sideways: only the strip that comes into view is painted.
     if (shift != 0 && std::abs(shift) < width() && scrollBand(shift))
@@ -65,8 +65,14 @@ bool TickerWindow::scrollBand(int dx)
 
 void TickerWindow::redraw()
 {
-    if (isExposed())
+    if (isExposed() && m_painting)
         paint(band());
+}
+
+void TickerWindow::setPainting(bool on)
+{
+    m_painting = on;
+    redraw();
 }
 
 void TickerWindow::paint(const QRect& area)

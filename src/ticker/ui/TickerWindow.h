@@ -34,6 +34,9 @@ public:
 
     // Paints the whole band again: the picture changed.
     void redraw();
+    // Off, the window paints nothing: the band's picture is shown by other means (a
+    // layer-shell strip) while the band's own windows stay off the screen.
+    void setPainting(bool on);
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
@@ -50,6 +53,7 @@ private:
     BandPicture m_picture;
     QVector<int> m_copyX;
     int m_textTop = 0;
+    bool m_painting = true;
 };
 
 } // namespace qb
