@@ -10,7 +10,7 @@ qb_packages=(
     librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
     openssh-server openssh-client sshfs
     libxcb1-dev xterm mutter xwayland clang-format
-    libwayland-dev wayland-protocols libxkbcommon-dev sway grim
+    libwayland-dev wayland-protocols libxkbcommon-dev sway grim wtype
 )
 
 qb_install_packages() {
