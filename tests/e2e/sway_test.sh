@@ -4,10 +4,10 @@
 #   sway_test.sh BIN_DIR POINTER_TOOL
 # At the top and at the bottom the workspace leaves the band's strip free, sway's tree holds
 # no window of the band and a screenshot shows the band at its edge. At the top a right click
-# opens the menu below the strip, a double click the notes administration, and Ctrl+N typed
-# after a click the note editor, which then takes the keys. Run as root, the script runs
-# itself again as an unprivileged account. Exits 77 (skipped) without sway, grim, wtype or
-# Xwayland.
+# opens the menu below the strip, a double click the notes administration; after a click the
+# Menu key opens the menu for the arrow keys, and Ctrl+N the note editor; each window opened
+# takes the keys (Escape closes it). Run as root, the script runs itself again as an
+# unprivileged account. Exits 77 (skipped) without sway, grim, wtype or Xwayland.
 set -uo pipefail
 [[ $# -eq 2 ]] || { echo "usage: sway_test.sh BIN_DIR POINTER_TOOL" >&2; exit 2; }
 HERE=$(dirname "${BASH_SOURCE[0]}")
@@ -56,7 +56,9 @@ menu_window() {
 }
 
 
-# check_input STRIP: the menu, a double click and the keys on a band at the top.
+# check_input STRIP: the menu, a double click and the keys on a band at the top. Each wtype
+# brings a keyboard of its own, which the band's connection gets a moment later: it waits
+# half a second before its first key.
 check_input() {
     local middle=$(($1 / 2))
     export DISPLAY=$(tr '\0' '\n' </proc/"$BAND_PID"/environ | sed -n 's/^DISPLAY=//p')
@@ -72,10 +74,21 @@ check_input() {
         fail "no administration after a double click: $(window_titles)"
     wtype -s 500 -k Escape
     wait_until 5 eval '[[ -z $(window_titles) ]]' || fail "the administration did not get Escape"
+    # The Menu key opens the menu at its first entry; the arrow keys and Return reach it.
+    click 1500 $middle button1
+    wtype -s 500 -k Menu
+    wait_until 5 menu_window || fail "no menu after the Menu key"
+    wtype -s 500 -k Down -k Return
+    wait_until 5 eval 'window_titles | grep -q "Notes administration"' ||
+        fail "Down and Return in the menu did not open the administration: $(window_titles)"
+    wtype -s 500 -k Escape
+    wait_until 5 eval '[[ -z $(window_titles) ]]' || fail "the administration did not get Escape"
     click 1500 $middle button1
     wtype -s 500 -M ctrl n -m ctrl
     wait_until 5 eval 'window_titles | grep -q "Edit note"' ||
         fail "no note editor after Ctrl+N: $(window_titles)"
+    wtype -s 500 -k Escape
+    wait_until 5 eval '[[ -z $(window_titles) ]]' || fail "the note editor did not get Escape"
 }
 
 BAND_COLOUR='rgb(160,160,255)' # the ticker band's default background
