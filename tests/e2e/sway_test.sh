@@ -6,7 +6,8 @@
 # no window of the band and a screenshot shows the band at its edge. At the top a right click
 # opens the menu below the strip, a double click the notes administration; after a click the
 # Menu key opens the menu for the arrow keys, and Ctrl+N the note editor; each window opened
-# takes the keys (Escape closes it). Run as root, the script runs itself again as an
+# takes the keys (Escape closes it). With a second monitor that has the focus, the strip
+# stays on the primary one. Run as root, the script runs itself again as an
 # unprivileged account. Exits 77 (skipped) without sway, grim, wtype or Xwayland.
 set -uo pipefail
 [[ $# -eq 2 ]] || { echo "usage: sway_test.sh BIN_DIR POINTER_TOOL" >&2; exit 2; }
@@ -23,11 +24,15 @@ coproc POINTER { exec "$POINTER_TOOL"; }
 on_exit "stop_process $POINTER_PID"
 read -r -t 10 ready <&"${POINTER[0]}" && [[ $ready == ready ]] || fail "no virtual pointer"
 
-# The focused workspace's place: "x y width height".
+# workspace_rect [OUTPUT]: the place of the workspace shown on OUTPUT, by default of the
+# focused one: "x y width height".
 workspace_rect() {
     swaymsg -t get_workspaces -r | python3 -c 'import json, sys
-w = [w for w in json.load(sys.stdin) if w["focused"]][0]["rect"]
-print(w["x"], w["y"], w["width"], w["height"])'
+output = sys.argv[1]
+shown = [w for w in json.load(sys.stdin)
+         if (w["visible"] and w["output"] == output) or (not output and w["focused"])]
+w = shown[0]["rect"]
+print(w["x"], w["y"], w["width"], w["height"])' "${1:-}"
 }
 # The titles of the windows in sway's tree, one per line.
 window_titles() {
@@ -113,4 +118,17 @@ for dock in 0 1; do
     ((dock == 0)) && check_input "$strip"
     stop_process "$BAND_PID"
 done
+
+# A second monitor with the focus: the strip still lies on the band's screen, the primary,
+# where the band lays itself out and opens its menu.
+swaymsg create_output >/dev/null && swaymsg focus output HEADLESS-2 >/dev/null ||
+    fail "no second output"
+band_setting dockPos 0
+start_sway_band
+wait_until 20 eval 'read -r x y width height < <(workspace_rect HEADLESS-1); ((y > 0))' ||
+    fail "two outputs: no strip on the primary HEADLESS-1 ($x $y ${width}x$height)"
+read -r x y width height < <(workspace_rect HEADLESS-2)
+((y == 0 && height == 1080)) || fail "two outputs: a strip on the focused HEADLESS-2 ($x $y)"
+echo "two outputs: the strip on HEADLESS-1, HEADLESS-2 with the focus left whole"
+stop_process "$BAND_PID"
 echo "PASS: sway"

@@ -3,6 +3,7 @@
 #include "WaylandGlobals.h"
 #include "WaylandInput.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
+#include "xdg-output-unstable-v1-client-protocol.h"
 
 #include <QSocketNotifier>
 #include <wayland-client.h>
@@ -24,6 +25,8 @@ constexpr uint32_t layerShellVersion = 4;
 // From these versions on the layer can change and the keyboard is given on a click.
 constexpr uint32_t layerChangeVersion = 2;
 constexpr uint32_t onDemandKeysVersion = 4;
+// Up to version 2 an output's place ends with the xdg-output's own done event.
+constexpr uint32_t outputVersion = 2;
 
 void global(void* data, wl_registry* registry, uint32_t name, const char* interface,
             uint32_t version)
@@ -42,10 +45,18 @@ void global(void* data, wl_registry* registry, uint32_t name, const char* interf
         globals.layerShellVersion = std::min(version, layerShellVersion);
         globals.layerShell = static_cast<zwlr_layer_shell_v1*>(wl_registry_bind(
             registry, name, &zwlr_layer_shell_v1_interface, globals.layerShellVersion));
+    } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
+        globals.outputs.addOutput(registry, name);
+    } else if (std::strcmp(interface, zxdg_output_manager_v1_interface.name) == 0) {
+        globals.outputs.setManager(static_cast<zxdg_output_manager_v1*>(wl_registry_bind(
+            registry, name, &zxdg_output_manager_v1_interface, std::min(version, outputVersion))));
     }
 }
 
-void globalRemoved(void*, wl_registry*, uint32_t) {}
+void globalRemoved(void* data, wl_registry*, uint32_t name)
+{
+    static_cast<WaylandGlobals*>(data)->outputs.remove(name);
+}
 
 const wl_registry_listener registryListener = {global, globalRemoved};
 
@@ -88,6 +99,10 @@ std::unique_ptr<LayerSurface> LayerSurface::open(const QByteArray& nameSpace)
         return nullptr;
     }
     std::unique_ptr<LayerSurface> surface(new LayerSurface(display, std::move(globals)));
+    // What the bound objects announce, with their listeners in place: the seat's devices,
+    // the outputs' places.
+    if (wl_display_roundtrip(display) < 0)
+        return nullptr;
     surface->setObjectName(QString::fromUtf8(nameSpace));
     return surface;
 }
@@ -111,10 +126,15 @@ LayerSurface::~LayerSurface()
     wl_display_disconnect(m_display);
 }
 
-void LayerSurface::dock(bool atBottom, int height, bool onTop)
+void LayerSurface::dock(QPoint place, bool atBottom, int height, bool onTop)
 {
     if (m_failed)
         return;
+    // A layer surface stays on its output: another output takes a new one.
+    wl_output* output = m_globals->outputs.at(place);
+    if (m_layer && output != m_output)
+        destroySurface();
+    m_output = output;
     if (!m_layer)
         createSurface(onTop);
     else if (onTop != m_onTop && m_globals->layerShellVersion >= layerChangeVersion)
@@ -135,7 +155,7 @@ void LayerSurface::createSurface(bool onTop)
 {
     m_surface = wl_compositor_create_surface(m_globals->compositor);
     m_layer =
-        zwlr_layer_shell_v1_get_layer_surface(m_globals->layerShell, m_surface, nullptr,
+        zwlr_layer_shell_v1_get_layer_surface(m_globals->layerShell, m_surface, m_output,
                                               layerFor(onTop), objectName().toUtf8().constData());
     static const zwlr_layer_surface_v1_listener layerListener = {LayerSurface::configure,
                                                                  LayerSurface::closed};

@@ -12,6 +12,7 @@ class QSocketNotifier;
 struct wl_buffer;
 struct wl_callback;
 struct wl_display;
+struct wl_output;
 struct wl_surface;
 struct zwlr_layer_surface_v1;
 
@@ -34,10 +35,12 @@ public:
     static std::unique_ptr<LayerSurface> open(const QByteArray& nameSpace);
     ~LayerSurface() override;
 
-    // Docks the strip at the top or the bottom edge, as wide as the output and height
-    // pixels high, and keeps the strip free of other windows; on top it lies above
-    // ordinary windows, otherwise below them. Shows it when it was not shown.
-    void dock(bool atBottom, int height, bool onTop);
+    // Docks the strip at the top or the bottom edge of the output that holds the place (a
+    // point on the desktop in logical pixels; the compositor chooses where no output does),
+    // as wide as the output and height pixels high, and keeps the strip free of other
+    // windows; on top it lies above ordinary windows, otherwise below them. Shows it when it
+    // was not shown.
+    void dock(QPoint place, bool atBottom, int height, bool onTop);
     // Takes the strip off the screen until the next dock.
     void withdraw();
     // Whether the strip takes the keyboard when it is clicked. A compositor keeps the
@@ -97,6 +100,7 @@ private:
     std::unique_ptr<WaylandGlobals> m_globals;
     std::unique_ptr<WaylandInput> m_input;
     QSocketNotifier* m_notifier = nullptr;
+    wl_output* m_output = nullptr; // where the strip was docked; null: the compositor chose
     wl_surface* m_surface = nullptr;
     zwlr_layer_surface_v1* m_layer = nullptr;
     wl_callback* m_frame = nullptr; // the compositor has not yet shown the last frame

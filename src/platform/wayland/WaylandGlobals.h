@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WaylandOutputs.h"
+
 #include <cstdint>
 
 struct wl_compositor;
@@ -19,6 +21,7 @@ struct WaylandGlobals
     wl_seat* seat = nullptr;
     zwlr_layer_shell_v1* layerShell = nullptr;
     uint32_t layerShellVersion = 0;
+    WaylandOutputs outputs;
 
     ~WaylandGlobals();
     bool complete() const { return compositor && shm && layerShell; }

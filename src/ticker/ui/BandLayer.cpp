@@ -78,7 +78,9 @@ void BandLayer::dock()
         return;
     m_docked = true;
     m_dockedOnTop = onTop();
-    m_strip->dock(m_settings.dockPos != 0, m_terminal.height(), m_dockedOnTop);
+    // On the output of the screen the band laid itself out for.
+    m_strip->dock(m_terminal.geometry().center(), m_settings.dockPos != 0, m_terminal.height(),
+                  m_dockedOnTop);
     paintFrame();
 }
 
