@@ -116,6 +116,16 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(bubble.isNull());
     }
+
+    void staysWhenTheFocusIsRefusedWhileItSlidesIn()
+    {
+        BubbleHost host(m_platform, &m_anchor);
+        host.BubbleZeigen(0, 0, QStringLiteral("Notice"));
+        QVERIFY(host.bubble()->sliding());
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(host.bubble(), &deactivate);
+        QVERIFY(host.bubbleVisible());
+    }
 };
 
 } // namespace qb::test

@@ -103,8 +103,10 @@ void FliegBubble::showEvent(QShowEvent* event)
 
 bool FliegBubble::event(QEvent* event)
 {
-    // The user clicked elsewhere.
-    if (event->type() == QEvent::WindowDeactivate && isVisible())
+    // The user clicked elsewhere. A window manager that refuses a window the focus it
+    // takes (sway's for XWayland) deactivates it at once, while it still slides in: that
+    // leaves it open.
+    if (event->type() == QEvent::WindowDeactivate && isVisible() && !sliding())
         close();
     return QWidget::event(event);
 }
