@@ -137,8 +137,11 @@ bool TickerApplication::dockBand()
         return false;
     }
     auto* layer = new BandLayer(*m_terminal, m_context.settings, std::move(strip));
-    QObject::connect(layer, &BandLayer::lost, m_terminal.get(),
-                     [this] { new BandDock(*m_terminal, m_context.settings, m_platform); });
+    m_bubbles->setBesideLayerStrip(true);
+    QObject::connect(layer, &BandLayer::lost, m_terminal.get(), [this] {
+        m_bubbles->setBesideLayerStrip(false);
+        new BandDock(*m_terminal, m_context.settings, m_platform);
+    });
     return true;
 }
 

@@ -6,9 +6,9 @@
 # no window of the band and a screenshot shows the band at its edge. At the top a right click
 # opens the menu below the strip, a double click the notes administration; after a click the
 # Menu key opens the menu for the arrow keys, and Ctrl+N the note editor; each window opened
-# takes the keys (Escape closes it). With a second monitor that has the focus, the strip
-# stays on the primary one. Run as root, the script runs itself again as an
-# unprivileged account. Exits 77 (skipped) without sway, grim, wtype or Xwayland.
+# takes the keys (Escape closes it). At the bottom a bubble shows just above the strip. With
+# a second monitor that has the focus, the strip stays on the primary one. Run as root, the
+# script runs itself again as an unprivileged account. Exits 77 (skipped) without sway, grim, wtype or Xwayland.
 set -uo pipefail
 [[ $# -eq 2 ]] || { echo "usage: sway_test.sh BIN_DIR POINTER_TOOL" >&2; exit 2; }
 HERE=$(dirname "${BASH_SOURCE[0]}")
@@ -97,8 +97,18 @@ check_input() {
 }
 
 BAND_COLOUR='rgb(160,160,255)' # the ticker band's default background
+# bubble_in Y HEIGHT: the bubble's face shows in those rows of the screen.
+bubble_in() {
+    local crop=$SHOTS/bubble-rows.png
+    grim "$SHOTS/sway-bubble.png" &&
+        convert "$SHOTS/sway-bubble.png" -crop "1920x$2+0+$1" +repage "$crop" &&
+        (($(pixels_of_colour "$crop" 'rgb(255,255,225)') > 500))
+}
+
 for dock in 0 1; do
     band_setting dockPos $dock
+    # At the bottom, the outcome of an update comes in a bubble at the start.
+    ((dock)) && echo "Version 3.01 has been installed." >"$BIN_DIR/updresult.txt"
     start_sway_band
     wait_until 20 eval 'read -r x y width height < <(workspace_rect); ((height < 1080))' ||
         fail "dockPos $dock: the workspace still covers the screen ($x $y ${width}x$height)"
@@ -116,6 +126,8 @@ for dock in 0 1; do
     [[ $(colour_at "$SHOTS/sway-$dock.png" 1500 $outside) != "$BAND_COLOUR" ]] ||
         fail "dockPos $dock: the band reaches beyond its strip"
     ((dock == 0)) && check_input "$strip"
+    ((dock == 0)) || wait_until 5 bubble_in $((top - 100)) 100 ||
+        fail "no bubble just above the strip (see sway-bubble.png)"
     stop_process "$BAND_PID"
 done
 

@@ -61,6 +61,8 @@ void BubbleHost::show(QWidget* anchor, double offsetX, double offsetY, const QSt
                         twips::fromPixels(origin.y()) + static_cast<int>(std::nearbyint(offsetY)));
 
     m_bubble = new FliegBubble(m_platform, text, target);
+    m_bubble->setWindowFlag(Qt::X11BypassWindowManagerHint, m_besideLayerStrip);
+    m_bubble->setAttribute(Qt::WA_TranslucentBackground, m_besideLayerStrip);
     // Transient for its anchor, the window manager keeps the bubble above it: a band that
     // raises itself when it is activated would otherwise cover the bubble's first line.
     if (anchor && anchor->windowHandle()) {

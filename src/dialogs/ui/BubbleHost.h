@@ -21,6 +21,10 @@ public:
     BubbleHost& operator=(const BubbleHost&) = delete;
 
     void setFallbackAnchor(QWidget* anchor) { m_fallbackAnchor = anchor; }
+    // Bubbles beside a band docked as a layer-shell strip: they go past the window manager,
+    // which would centre a floating window, and are transparent around their face, as the
+    // compositor does not cut windows to their shape.
+    void setBesideLayerStrip(bool beside) { m_besideLayerStrip = beside; }
 
     // Shows text in a bubble whose top-left corner comes to rest at the offsets (twips,
     // rounded to whole twips, halves to even) from the top-left corner of the active
@@ -40,6 +44,7 @@ private:
     Platform& m_platform;
     QPointer<QWidget> m_fallbackAnchor;
     QPointer<FliegBubble> m_bubble;
+    bool m_besideLayerStrip = false;
 };
 
 } // namespace qb

@@ -121,7 +121,10 @@ void FliegBubble::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), QColor(96, 96, 96));
+    // Outside the face only the border's antialiasing shows: the mask cuts it away, or
+    // the background is transparent.
+    if (!testAttribute(Qt::WA_TranslucentBackground))
+        painter.fillRect(rect(), QColor(96, 96, 96));
     painter.setPen(QPen(QColor(96, 96, 96), 2));
     painter.setBrush(QColor(255, 255, 225));
     painter.drawPath(facePath(QRectF(rect()).adjusted(1, 1, -1, -1)));

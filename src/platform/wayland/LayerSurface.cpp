@@ -37,9 +37,9 @@ void global(void* data, wl_registry* registry, uint32_t name, const char* interf
             registry, name, &wl_compositor_interface, std::min(version, compositorVersion)));
     } else if (std::strcmp(interface, wl_shm_interface.name) == 0 && !globals.shm) {
         globals.shm = static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
-    } else if (std::strcmp(interface, wl_seat_interface.name) == 0 && !globals.seat) {
-        globals.seat = static_cast<wl_seat*>(
-            wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, seatVersion)));
+    } else if (std::strcmp(interface, wl_seat_interface.name) == 0 && !globals.seatName) {
+        globals.seatName = name;
+        globals.seatVersion = std::min(version, seatVersion);
     } else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0 &&
                !globals.layerShell) {
         globals.layerShellVersion = std::min(version, layerShellVersion);
@@ -71,8 +71,6 @@ WaylandGlobals::~WaylandGlobals()
 {
     if (layerShell)
         zwlr_layer_shell_v1_destroy(layerShell);
-    if (seat)
-        wl_seat_destroy(seat);
     if (shm)
         wl_shm_destroy(shm);
     if (compositor)
@@ -110,8 +108,8 @@ std::unique_ptr<LayerSurface> LayerSurface::open(const QByteArray& nameSpace)
 LayerSurface::LayerSurface(wl_display* display, std::unique_ptr<WaylandGlobals> globals)
     : m_display(display), m_globals(std::move(globals))
 {
-    if (m_globals->seat)
-        m_input = std::make_unique<WaylandInput>(*this, m_globals->seat, m_globals->compositor,
+    if (m_globals->seatName)
+        m_input = std::make_unique<WaylandInput>(*this, *m_globals, m_globals->compositor,
                                                  m_globals->shm);
     m_notifier = new QSocketNotifier(wl_display_get_fd(display), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &LayerSurface::dispatch);

@@ -6,7 +6,6 @@
 
 struct wl_compositor;
 struct wl_registry;
-struct wl_seat;
 struct wl_shm;
 struct zwlr_layer_shell_v1;
 
@@ -18,7 +17,9 @@ struct WaylandGlobals
     wl_registry* registry = nullptr;
     wl_compositor* compositor = nullptr;
     wl_shm* shm = nullptr;
-    wl_seat* seat = nullptr;
+    // The seat is bound with its listener by WaylandInput: its first events come at once.
+    uint32_t seatName = 0;
+    uint32_t seatVersion = 0;
     zwlr_layer_shell_v1* layerShell = nullptr;
     uint32_t layerShellVersion = 0;
     WaylandOutputs outputs;

@@ -2,6 +2,7 @@
 
 #include "KeyTranslation.h"
 #include "LayerSurface.h"
+#include "WaylandGlobals.h"
 
 #include <wayland-client.h>
 #include <wayland-cursor.h>
@@ -189,16 +190,21 @@ const wl_seat_listener seatListener = {capabilities, seatName};
 
 } // namespace
 
-WaylandInput::WaylandInput(LayerSurface& owner, wl_seat* seat, wl_compositor* compositor,
-                           wl_shm* shm)
-    : owner(owner), seat(seat), xkb(xkb_context_new(XKB_CONTEXT_NO_FLAGS))
+WaylandInput::WaylandInput(LayerSurface& owner, const WaylandGlobals& globals,
+                           wl_compositor* compositor, wl_shm* shm)
+    : owner(owner),
+      seat(static_cast<wl_seat*>(wl_registry_bind(globals.registry, globals.seatName,
+                                                  &wl_seat_interface, globals.seatVersion))),
+      xkb(xkb_context_new(XKB_CONTEXT_NO_FLAGS))
 {
+    // Listened to before anything else can read the connection: a seat announces its devices
+    // right after it is bound.
+    wl_seat_add_listener(seat, &seatListener, this);
     const QByteArray theme = qgetenv("XCURSOR_THEME");
     const int size = qEnvironmentVariableIntValue("XCURSOR_SIZE");
     cursorTheme = wl_cursor_theme_load(theme.isEmpty() ? nullptr : theme.constData(),
                                        size > 0 ? size : 24, shm);
     cursorSurface = wl_compositor_create_surface(compositor);
-    wl_seat_add_listener(seat, &seatListener, this);
 }
 
 WaylandInput::~WaylandInput()
@@ -214,6 +220,7 @@ WaylandInput::~WaylandInput()
     xkb_state_unref(keys);
     xkb_keymap_unref(keymap);
     xkb_context_unref(xkb);
+    wl_seat_destroy(seat);
 }
 
 } // namespace qb

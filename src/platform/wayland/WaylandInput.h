@@ -16,12 +16,15 @@ struct xkb_state;
 namespace qb {
 
 class LayerSurface;
+struct WaylandGlobals;
 
 // The seat's pointer and keyboard on the layer strip's connection: their events become the
 // strip's signals, posted to the strip's thread after the dispatch that read them.
 struct WaylandInput
 {
-    WaylandInput(LayerSurface& owner, wl_seat* seat, wl_compositor* compositor, wl_shm* shm);
+    // Binds the seat that the globals name.
+    WaylandInput(LayerSurface& owner, const WaylandGlobals& globals, wl_compositor* compositor,
+                 wl_shm* shm);
     ~WaylandInput();
     WaylandInput(const WaylandInput&) = delete;
     WaylandInput& operator=(const WaylandInput&) = delete;

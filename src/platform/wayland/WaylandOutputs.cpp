@@ -29,7 +29,8 @@ void WaylandOutputs::addOutput(wl_registry* registry, uint32_t name)
 {
     Output& added = m_outputs.emplace_back();
     added.name = name;
-    added.output = static_cast<wl_output*>(wl_registry_bind(registry, name, &wl_output_interface, 1));
+    added.output =
+        static_cast<wl_output*>(wl_registry_bind(registry, name, &wl_output_interface, 1));
     describe(added);
 }
 
@@ -46,9 +47,8 @@ void WaylandOutputs::describe(Output& output)
         return;
     // Version 2 would announce a name and a description, ignored here; done comes in
     // every version.
-    static const zxdg_output_v1_listener listener = {WaylandOutputs::position,
-                                                     WaylandOutputs::size, WaylandOutputs::done,
-                                                     ignoreName, ignoreName};
+    static const zxdg_output_v1_listener listener = {WaylandOutputs::position, WaylandOutputs::size,
+                                                     WaylandOutputs::done, ignoreName, ignoreName};
     output.place = zxdg_output_manager_v1_get_xdg_output(m_manager, output.output);
     zxdg_output_v1_add_listener(output.place, &listener, &output);
 }
