@@ -62,13 +62,22 @@ sway_socket() {
 }
 
 # sway_exec COMMAND: runs COMMAND as sway's children run, in BIN_DIR; its output goes to
-# $HOME/PROGRAM.log. Sets STARTED_PID to the one process of PROGRAM (the first word).
+# $HOME/PROGRAM.log. Sets STARTED_PID to the process of PROGRAM (the first word) that runs in
+# BIN_DIR: sway detaches what it starts, and another session may run the same program.
 sway_exec() {
     local program=${1%% *}
     swaymsg exec "cd '$BIN_DIR' && exec $1 >'$HOME/${program##*/}.log' 2>&1" >/dev/null
-    wait_until 20 eval 'STARTED_PID=$(pgrep -u "$(id -u)" -x "${program##*/}")' ||
+    wait_until 20 eval 'STARTED_PID=$(started_in_bin "${program##*/}")' ||
         fail "$program did not start"
     on_exit "stop_process $STARTED_PID"
+}
+
+started_in_bin() {
+    local pid
+    for pid in $(pgrep -u "$(id -u)" -x "$1"); do
+        [[ $(readlink "/proc/$pid/cwd") == "$BIN_DIR" ]] && echo "$pid" && return 0
+    done
+    return 1
 }
 
 start_sway_band() {
