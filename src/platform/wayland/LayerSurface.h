@@ -61,7 +61,6 @@ signals:
     void configured();
     void pointerMoved(QPoint position);
     void pointerButton(QPoint position, Qt::MouseButton button, bool pressed);
-    void pointerLeft();
     // A key went down; key is a Qt::Key.
     void keyPressed(int key, Qt::KeyboardModifiers modifiers, const QString& text);
     // The compositor took the strip off the screen (its output went): a new dock asks for

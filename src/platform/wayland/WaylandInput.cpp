@@ -64,11 +64,7 @@ void pointerEnter(void* data, wl_pointer*, uint32_t serial, wl_surface*, wl_fixe
     post(input.owner, [&owner = input.owner, at = input.position] { emit owner.pointerMoved(at); });
 }
 
-void pointerLeave(void* data, wl_pointer*, uint32_t, wl_surface*)
-{
-    auto& owner = static_cast<WaylandInput*>(data)->owner;
-    post(owner, [&owner] { emit owner.pointerLeft(); });
-}
+void pointerLeave(void*, wl_pointer*, uint32_t, wl_surface*) {}
 
 void pointerMotion(void* data, wl_pointer*, uint32_t, wl_fixed_t x, wl_fixed_t y)
 {
